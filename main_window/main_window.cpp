@@ -1,0 +1,78 @@
+#include "main_window/main_window.h"
+
+#include "commands/about_window.h"
+#include "commands/rules_command.h"
+#include "main_window/board_widget.h"
+#include "main_window/records_panel_view.h"
+#include "main_window/status_column.h"
+
+#include <QLayout>
+#include <QMenuBar>
+
+MainWindow::MainWindow()
+    : QMainWindow(nullptr,
+                  Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_platform(*this, Секундомер)
+    , m_table(m_platform)
+    , m_panel(m_table)
+    , m_game(m_platform, m_table, m_panel)
+    , m_board(new BoardWidget(m_game, this))
+    , m_status(std::make_unique<StatusColumn>(*m_board))
+    , m_panelView(std::make_unique<RecordsPanelView>(*m_board, m_panel))
+{
+    setObjectName(QStringLiteral("Главное_окно"));
+    setWindowTitle(QStringLiteral("Зарнак"));
+    setCentralWidget(m_board);
+    buildMenus();
+    // Fixed to the client area and the menu bar: no resizing, no maximising.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Enabled as laid out; the load handler's reset disables it before the window is shown.
+    Секундомер.setInterval(1000);
+    Секундомер.start();
+    connect(&Секундомер, &QTimer::timeout, &m_game, &Game::Секундомер_Timer);
+    connect(m_board, &BoardWidget::cellPressed, &m_game, &Game::Клетка_MouseDown);
+    connect(&m_game, &Game::changed, this, &MainWindow::refresh);
+    connect(&m_panel, &RecordsPanel::changed, this, &MainWindow::refresh);
+
+    m_game.Загрузка();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    file->setObjectName(QStringLiteral("Файл"));
+    QAction *exit = file->addAction(QStringLiteral("&Выход"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("Выход"));
+
+    QMenu *game = menuBar()->addMenu(QStringLiteral("&Игра"));
+    game->setObjectName(QStringLiteral("Игра"));
+    QAction *newGame
+        = game->addAction(QStringLiteral("&Новая игра"), &m_game, &Game::Новая_игра_Click);
+    newGame->setObjectName(QStringLiteral("Новая_игра"));
+    newGame->setShortcut(Qt::Key_F2);
+    QAction *records = game->addAction(QStringLiteral("&Лучшие результаты"), &m_panel,
+                                       &RecordsPanel::Рекорды_Click);
+    records->setObjectName(QStringLiteral("Рекорды"));
+    records->setShortcut(Qt::Key_F3);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Справка"));
+    help->setObjectName(QStringLiteral("Справка"));
+    QAction *rules = help->addAction(QStringLiteral("&Правила игры"), this,
+                                     [this] { Правила_игры_Click(m_platform); });
+    rules->setObjectName(QStringLiteral("Правила_игры"));
+    rules->setShortcut(Qt::Key_F1);
+    QAction *about = help->addAction(QStringLiteral("&О программе..."), this,
+                                     [this] { AboutWindow(this).exec(); });
+    about->setObjectName(QStringLiteral("О_программе"));
+}
+
+void MainWindow::refresh()
+{
+    m_status->show(m_game);
+    m_panelView->show(m_panel, m_table);
+    m_board->update();
+}

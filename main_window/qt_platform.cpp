@@ -1,0 +1,67 @@
+#include "main_window/qt_platform.h"
+
+#include "game/random_cell.h"
+
+#include <QCoreApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <chrono>
+
+namespace {
+
+QMessageBox::Icon boxIcon(Platform::Icon icon)
+{
+    switch (icon) {
+    case Platform::Icon::Critical:
+        return QMessageBox::Critical;
+    case Platform::Icon::Information:
+        return QMessageBox::Information;
+    case Platform::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+// Seeded once from the clock: every game of a run continues the same sequence.
+QtPlatform::QtPlatform(QWidget &owner, QTimer &stopwatch)
+    : owner(owner)
+    , stopwatch(stopwatch)
+    , generator(static_cast<std::mt19937::result_type>(
+          std::chrono::system_clock::now().time_since_epoch().count()))
+{ }
+
+void QtPlatform::showMessage(const QString &text, const QString &title, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, &owner);
+    box.exec();
+}
+
+QString QtPlatform::askText(const QString &prompt, const QString &title,
+                            const QString &defaultAnswer)
+{
+    bool accepted = false;
+    const QString text
+        = QInputDialog::getText(&owner, title, prompt, QLineEdit::Normal, defaultAnswer, &accepted);
+    return accepted ? text : QString();
+}
+
+void QtPlatform::setStopwatchEnabled(bool enabled)
+{
+    if (enabled)
+        stopwatch.start();
+    else
+        stopwatch.stop();
+}
+
+QString QtPlatform::programDirectory() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+float QtPlatform::nextRandom()
+{
+    return unitFromBits(generator());
+}

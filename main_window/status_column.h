@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLabel>
+
+class Game;
+
+// The four captions on the right of the board, each with its value label in front of it.
+class StatusColumn
+{
+public:
+    explicit StatusColumn(QWidget &surface);
+
+    void show(const Game &game);
+
+    QLabel *lblLead;
+    QLabel *lblFox;
+    QLabel *lblTime;
+    QLabel *lblPoint;
+};

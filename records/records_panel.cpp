@@ -1,0 +1,30 @@
+#include "records/records_panel.h"
+
+#include "records/record_table.h"
+
+RecordsPanel::RecordsPanel(RecordTable &table)
+    : table(table)
+{ }
+
+void RecordsPanel::Рекорды_Click()
+{
+    Таблица_показана = true;
+    isVisible = true;
+    emit changed();
+    emit opened();
+}
+
+void RecordsPanel::Кнопка_ок_Click()
+{
+    isVisible = false;
+    Таблица_показана = false;
+    emit changed();
+}
+
+// No question and no undo: the panel stays open on the empty table.
+void RecordsPanel::Кнопка_очистить_Click()
+{
+    table.Очистить_таблицу_рекордов();
+    table.Полностью_обновить_таблицу_рекордов();
+    emit changed();
+}
