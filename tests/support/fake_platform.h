@@ -45,7 +45,7 @@ public:
     }
 
     // Queues draws that land exactly on the given cells.
-    void placeFoxesAt(std::initializer_list<int> cells)
+    void placeFoxesAt(const QList<int> &cells)
     {
         for (int cell : cells)
             randoms.append((cell + 0.5f) / 100.0f);

@@ -1,0 +1,75 @@
+#include "main_window/board_geometry.h"
+
+#include <QTest>
+
+using namespace board_geometry;
+
+class BoardGeometryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void testHitTest_data();
+    void testHitTest();
+    void testEveryCellRoundTrips();
+    void testLinePixels_data();
+    void testLinePixels();
+};
+
+void BoardGeometryTest::testHitTest_data()
+{
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<int>("cell");
+    QTest::newRow("first pixel of cell 0, on the grid lines") << QPoint(24, 24) << 0;
+    QTest::newRow("last pixel of cell 0") << QPoint(55, 55) << 0;
+    QTest::newRow("left grid line of cell 1") << QPoint(56, 30) << 1;
+    QTest::newRow("top grid line of cell 10") << QPoint(30, 56) << 10;
+    QTest::newRow("last pixel of cell 99") << QPoint(343, 343) << 99;
+    QTest::newRow("right edge line") << QPoint(344, 100) << -1;
+    QTest::newRow("bottom edge line") << QPoint(100, 344) << -1;
+    QTest::newRow("board frame left") << QPoint(23, 100) << -1;
+    QTest::newRow("board frame top") << QPoint(100, 16) << -1;
+    QTest::newRow("status column") << QPoint(400, 80) << -1;
+}
+
+void BoardGeometryTest::testHitTest()
+{
+    // A cell owns its square and the grid lines at its left and top; the far edges own nothing.
+    QFETCH(QPoint, pixel);
+    QFETCH(int, cell);
+    QCOMPARE(cellAt(pixel), cell);
+}
+
+void BoardGeometryTest::testEveryCellRoundTrips()
+{
+    // Every pixel of a cell's 32 × 32 square leads back to that cell.
+    for (int i = 0; i < 100; ++i) {
+        const QPoint corner = cellTopLeft(i);
+        QCOMPARE(cellAt(corner), i);
+        QCOMPARE(cellAt(corner + QPoint(31, 31)), i);
+        QCOMPARE(cellAt(corner + QPoint(31, 0)), i);
+    }
+}
+
+void BoardGeometryTest::testLinePixels_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("Line1, grid top") << 1 << QRect(24, 24, 320, 1);
+    QTest::newRow("Line3, grid right") << 3 << QRect(344, 24, 1, 320);
+    QTest::newRow("Line26 reaches one pixel further") << 26 << QRect(16, 352, 337, 1);
+    QTest::newRow("Line31 runs leftwards") << 31 << QRect(1, 0, 460, 1);
+    QTest::newRow("Line37, bottom bevel") << 37 << QRect(1, 367, 458, 1);
+    QTest::newRow("Line38, right bevel") << 38 << QRect(459, 1, 1, 366);
+}
+
+void BoardGeometryTest::testLinePixels()
+{
+    // A line covers its first point up to, not including, its last.
+    QFETCH(int, line);
+    QFETCH(QRect, pixels);
+    QCOMPARE(linePixels(kLines[line - 1]), pixels);
+}
+
+QTEST_GUILESS_MAIN(BoardGeometryTest)
+#include "test_board_geometry.moc"
