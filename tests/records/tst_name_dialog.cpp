@@ -1,0 +1,101 @@
+#include "records/record_table.h"
+#include "support/fake_platform.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// The name entry through the real input dialog, driven by key presses.
+class NameDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void testNameTypedInDialog_data();
+    void testNameTypedInDialog();
+};
+
+namespace {
+
+// Asks with Qt's own input dialog, as the program does.
+class DialogPlatform : public FakePlatform
+{
+public:
+    QString askText(const QString &prompt, const QString &title,
+                    const QString &defaultAnswer) override
+    {
+        bool accepted = false;
+        const QString text = QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal,
+                                                   defaultAnswer, &accepted);
+        return accepted ? text : QString();
+    }
+};
+
+struct SeenDialog
+{
+    QString prompt;
+    QString title;
+    bool found = false;
+};
+
+// Waits for the dialog to come up, then types into it and ends it with the given key.
+void answerDialogWhenShown(SeenDialog &seen, const QString &typed, Qt::Key endKey,
+                           int triesLeft = 200)
+{
+    QTimer::singleShot(10, [&seen, typed, endKey, triesLeft] {
+        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        auto *edit = dialog ? dialog->findChild<QLineEdit *>() : nullptr;
+        if (!edit) {
+            if (triesLeft > 0)
+                answerDialogWhenShown(seen, typed, endKey, triesLeft - 1);
+            return;
+        }
+        seen = {dialog->labelText(), dialog->windowTitle(), true};
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, endKey);
+    });
+}
+
+} // namespace
+
+void NameDialogTest::testNameTypedInDialog_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("endKey");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("typed and confirmed") << "Tester" << int(Qt::Key_Return) << "Tester    ";
+    QTest::newRow("longer than ten, confirmed")
+        << "Longer name" << int(Qt::Key_Return) << "Longer nam";
+    QTest::newRow("typed and cancelled") << "Tester" << int(Qt::Key_Escape) << "Anonymous ";
+}
+
+// What the player types into the dialog and confirms enters the table; a cancelled dialog still
+// enters the result, as "Anonymous ".
+void NameDialogTest::testNameTypedInDialog()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, endKey);
+    QFETCH(QString, name);
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    DialogPlatform platform;
+    platform.directory = directory.path();
+    RecordTable table(platform);
+    table.Чтение_таблицы_рекордов_из_файла();
+
+    SeenDialog seen;
+    answerDialogWhenShown(seen, typed, Qt::Key(endKey));
+    table.Внести_в_таблицу_новый_рекорд(180);
+
+    QVERIFY(seen.found);
+    QCOMPARE(seen.prompt, QStringLiteral("Введите Ваше имя (не более 10-и символов)"));
+    QCOMPARE(seen.title, QStringLiteral("Ввод"));
+    QCOMPARE(table.Имена_рекордов[1], name);
+    QCOMPARE(table.Очки_рекордов[1], qint16(180));
+}
+
+QTEST_MAIN(NameDialogTest)
+#include "tst_name_dialog.moc"

@@ -1,0 +1,256 @@
+#include "records/record_table.h"
+#include "support/fake_platform.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+// Entering a new result: where it lands, the name it gets, the default of the next entry, and the
+// text of the table that the panel shows.
+class RecordEntryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void testInsertion_data();
+    void testInsertion();
+    void testBlankAnswerIsAnonymous_data();
+    void testBlankAnswerIsAnonymous();
+    void testNameEntryQuestion();
+    void testLongAnswerAndNextDefault();
+    void testCancelClearsNextDefault();
+    void testTableText();
+    void testClearedText();
+    void testTypedNameAsStored_data();
+    void testTypedNameAsStored();
+
+private:
+    // A table whose rows hold the given points under the names Row1, Row2, ...; the rest empty.
+    void fillTable(const QList<qint16> &points);
+
+    std::unique_ptr<QTemporaryDir> directory;
+    FakePlatform platform;
+    std::unique_ptr<RecordTable> table;
+};
+
+namespace {
+
+QString padded(const QString &name)
+{
+    return name.leftJustified(10);
+}
+
+} // namespace
+
+void RecordEntryTest::init()
+{
+    directory = std::make_unique<QTemporaryDir>();
+    QVERIFY(directory->isValid());
+    platform = FakePlatform();
+    platform.directory = directory->path();
+    table = std::make_unique<RecordTable>(platform);
+    table->Чтение_таблицы_рекордов_из_файла();
+}
+
+void RecordEntryTest::fillTable(const QList<qint16> &points)
+{
+    table->Очистить_таблицу_рекордов();
+    for (int i = 1; i <= points.size(); ++i) {
+        table->Имена_рекордов[i] = padded(QStringLiteral("Row%1").arg(i));
+        table->Очки_рекордов[i] = points[i - 1];
+    }
+    table->Полностью_обновить_таблицу_рекордов();
+}
+
+void RecordEntryTest::testInsertion_data()
+{
+    QTest::addColumn<QList<qint16>>("before");
+    QTest::addColumn<qint16>("points");
+    QTest::addColumn<QStringList>("namesAfter");
+    QTest::addColumn<QList<qint16>>("pointsAfter");
+    QTest::addColumn<QString>("droppedOut");
+
+    const QList<qint16> full = {200, 190, 180, 170, 160, 150, 140, 130, 120, 110};
+    QTest::newRow("below both rows of equal points")
+        << QList<qint16> {250, 120, 120, 40} << qint16(120)
+        << QStringList {"Row1", "Row2", "Row3", "New", "Row4", "", "", "", "", ""}
+        << QList<qint16> {250, 120, 120, 120, 40, 0, 0, 0, 0, 0} << "";
+    QTest::newRow("above row 1 of a full table")
+        << full << qint16(240) << QStringList {"New",  "Row1", "Row2", "Row3", "Row4",
+                                               "Row5", "Row6", "Row7", "Row8", "Row9"}
+        << QList<qint16> {240, 200, 190, 180, 170, 160, 150, 140, 130, 120} << "Row10";
+    QTest::newRow("below the last result")
+        << QList<qint16> {120, 40, 10} << qint16(5)
+        << QStringList {"Row1", "Row2", "Row3", "New", "", "", "", "", "", ""}
+        << QList<qint16> {120, 40, 10, 5, 0, 0, 0, 0, 0, 0} << "";
+    QTest::newRow("equal to row 10 moves nothing")
+        << full << qint16(110) << QStringList {"Row1", "Row2", "Row3", "Row4", "Row5",
+                                               "Row6", "Row7", "Row8", "Row9", "Row10"}
+        << full << "New";
+}
+
+// A result goes below every row with as many or more points; the rows beneath move down and the
+// former row 10 drops into row 11.
+void RecordEntryTest::testInsertion()
+{
+    QFETCH(QList<qint16>, before);
+    QFETCH(qint16, points);
+    QFETCH(QStringList, namesAfter);
+    QFETCH(QList<qint16>, pointsAfter);
+    QFETCH(QString, droppedOut);
+    fillTable(before);
+    platform.answers = {QStringLiteral("New")};
+
+    table->Внести_в_таблицу_новый_рекорд(points);
+
+    for (int i = 1; i <= 10; ++i) {
+        QCOMPARE(table->Имена_рекордов[i], padded(namesAfter[i - 1]));
+        QCOMPARE(table->Очки_рекордов[i], pointsAfter[i - 1]);
+    }
+    QCOMPARE(table->Имена_рекордов[11], padded(droppedOut));
+}
+
+void RecordEntryTest::testBlankAnswerIsAnonymous_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("cancelled") << QStringList {} << "Anonymous ";
+    QTest::newRow("empty") << QStringList {""} << "Anonymous ";
+    QTest::newRow("spaces") << QStringList {"   "} << "Anonymous ";
+    QTest::newRow("twelve spaces") << QStringList {"            "} << "Anonymous ";
+    QTest::newRow("leading spaces kept") << QStringList {"  Bo"} << "  Bo      ";
+}
+
+// Only a name blank as a whole becomes "Anonymous "; typed spaces otherwise stay.
+void RecordEntryTest::testBlankAnswerIsAnonymous()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QString, name);
+    platform.answers = answers;
+    table->Внести_в_таблицу_новый_рекорд(100);
+    QCOMPARE(table->Имена_рекордов[1], name);
+    QCOMPARE(table->Очки_рекордов[1], qint16(100));
+}
+
+// The name is asked with the game's prompt and title, and the first default is empty.
+void RecordEntryTest::testNameEntryQuestion()
+{
+    table->Внести_в_таблицу_новый_рекорд(100);
+    QCOMPARE(platform.questions.size(), 1);
+    QCOMPARE(platform.questions[0].prompt,
+             QStringLiteral("Введите Ваше имя (не более 10-и символов)"));
+    QCOMPARE(platform.questions[0].title, QStringLiteral("Ввод"));
+    QCOMPARE(platform.questions[0].defaultAnswer, QString());
+}
+
+// A longer answer keeps its first ten characters, which the next entry offers as its default.
+void RecordEntryTest::testLongAnswerAndNextDefault()
+{
+    platform.answers = {QStringLiteral("Абвгдежзий12")};
+    table->Внести_в_таблицу_новый_рекорд(100);
+    QCOMPARE(table->Имена_рекордов[1], QStringLiteral("Абвгдежзий"));
+    QCOMPARE(table->Последнее_имя, QStringLiteral("Абвгдежзий"));
+    table->Внести_в_таблицу_новый_рекорд(90);
+    QCOMPARE(platform.questions[1].defaultAnswer, QStringLiteral("Абвгдежзий"));
+}
+
+// After a cancelled entry the next one offers an empty default.
+void RecordEntryTest::testCancelClearsNextDefault()
+{
+    platform.answers = {QStringLiteral("Anna")};
+    table->Внести_в_таблицу_новый_рекорд(100);
+    table->Внести_в_таблицу_новый_рекорд(90);
+    table->Внести_в_таблицу_новый_рекорд(80);
+    QCOMPARE(platform.questions[1].defaultAnswer, QStringLiteral("Anna"));
+    QCOMPARE(platform.questions[2].defaultAnswer, QString());
+    QCOMPARE(table->Имена_рекордов[2], QStringLiteral("Anonymous "));
+}
+
+// Ten lines of 18 characters joined by CR LF, none after the tenth; a four-letter name in row 1
+// shows padded with six spaces and its points right-aligned.
+void RecordEntryTest::testTableText()
+{
+    fillTable({120, 40});
+    platform.answers = {QStringLiteral("Олег")};
+    table->Внести_в_таблицу_новый_рекорд(245);
+
+    const QString &text = table->Таблица_рекордов;
+    QCOMPARE(text.size(), 198);
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 10);
+    for (const QString &line : lines)
+        QCOMPARE(line.size(), 18);
+    QCOMPARE(lines[0], QStringLiteral("  1.Олег       245"));
+    QCOMPARE(lines[1], QStringLiteral("  2.Row1       120"));
+    QCOMPARE(lines[2], QStringLiteral("  3.Row2        40"));
+    QCOMPARE(lines[9], QStringLiteral(" 10.              "));
+
+    table->Очистить_таблицу_рекордов();
+    platform.answers = {QStringLiteral("Олег")};
+    table->Внести_в_таблицу_новый_рекорд(45);
+    QCOMPARE(table->Таблица_рекордов.left(18), QStringLiteral("  1.Олег        45"));
+}
+
+// The cleared table reads as ten numbers, each with its full stop and fourteen spaces.
+void RecordEntryTest::testClearedText()
+{
+    fillTable({250, 200, 150});
+    table->Очистить_таблицу_рекордов();
+    table->Полностью_обновить_таблицу_рекордов();
+    QCOMPARE(table->Таблица_рекордов,
+             QStringLiteral("  1.              \r\n"
+                            "  2.              \r\n"
+                            "  3.              \r\n"
+                            "  4.              \r\n"
+                            "  5.              \r\n"
+                            "  6.              \r\n"
+                            "  7.              \r\n"
+                            "  8.              \r\n"
+                            "  9.              \r\n"
+                            " 10.              "));
+}
+
+void RecordEntryTest::testTypedNameAsStored_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("emoji is one character") << QStringLiteral("Ann😀") << QStringLiteral("Ann?");
+    QTest::newRow("family emoji of five code points")
+        << QStringLiteral("👨‍👩‍👧Bo") << QStringLiteral("?Bo");
+    QTest::newRow("Chinese") << QStringLiteral("李小龙") << QStringLiteral("???");
+    QTest::newRow("ten emoji and more")
+        << QStringLiteral("😀😀😀😀😀😀😀😀😀😀😀😀") << QStringLiteral("??????????");
+    QTest::newRow("tab and line breaks")
+        << QStringLiteral("A\tB\r\nC\nD\rE") << QStringLiteral("A B C D E");
+    QTest::newRow("other control character") << QStringLiteral("A\u0007B") << QStringLiteral("A B");
+    QTest::newRow("letter typed with a combining breve")
+        << QStringLiteral("Андреи\u0306") << QStringLiteral("Андрей");
+    QTest::newRow("stress mark the code page lacks")
+        << QStringLiteral("Ива\u0301н") << QStringLiteral("Иван");
+    QTest::newRow("Latin letter with accent") << QStringLiteral("José") << QStringLiteral("Jos?");
+    QTest::newRow("Cyrillic kept") << QStringLiteral("Ёжик №1") << QStringLiteral("Ёжик №1");
+}
+
+// A typed name is held as the file holds it: one "?" for each character the code page lacks,
+// a space for each control character, at most ten characters as the player sees them.
+void RecordEntryTest::testTypedNameAsStored()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    platform.answers = {typed};
+    table->Внести_в_таблицу_новый_рекорд(100);
+
+    QCOMPARE(table->Имена_рекордов[1], padded(stored));
+    QCOMPARE(table->Последнее_имя, stored);
+    QCOMPARE(table->Таблица_рекордов.split(QStringLiteral("\r\n")).size(), 10);
+
+    RecordTable reread(platform);
+    reread.Чтение_таблицы_рекордов_из_файла();
+    QVERIFY(!reread.Файл_испорчен);
+    QCOMPARE(reread.Имена_рекордов[1], table->Имена_рекордов[1]);
+    QCOMPARE(reread.Таблица_рекордов, table->Таблица_рекордов);
+}
+
+QTEST_GUILESS_MAIN(RecordEntryTest)
+#include "tst_record_entry.moc"
