@@ -1,0 +1,107 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QSet>
+#include <QTest>
+
+class PicturesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void testPicture_data();
+    void testPicture();
+    void testDesktopIconsMatch_data();
+    void testDesktopIconsMatch();
+};
+
+namespace {
+
+qsizetype colourCount(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours.size();
+}
+
+int transparentPixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += qAlpha(image.pixel(x, y)) == 0;
+    return count;
+}
+
+QImage argb(const QString &path)
+{
+    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+void PicturesTest::testPicture_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("maxColours");
+    QTest::addColumn<bool>("figureOnly");
+
+    QTest::newRow("fox") << QStringLiteral(":/pictures/fox.xpm") << QSize(32, 32) << 256 << true;
+    QTest::newRow("flag") << QStringLiteral(":/pictures/flag.xpm") << QSize(32, 32) << 16 << true;
+    QTest::newRow("icon") << QStringLiteral(":/pictures/icon.xpm") << QSize(16, 16) << 256 << false;
+    QTest::newRow("logo") << QStringLiteral(":/pictures/logo.xpm") << QSize(35, 110) << 256
+                          << false;
+}
+
+void PicturesTest::testPicture()
+{
+    // The fox and the flag are figures on transparent corners; the icon and the logo are opaque.
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    QFETCH(int, maxColours);
+    QFETCH(bool, figureOnly);
+    const QImage image = argb(path);
+
+    QCOMPARE(image.size(), size);
+    QVERIFY(colourCount(image) <= maxColours);
+    QVERIFY2(colourCount(image) >= 2, "a picture, not a blank");
+    if (figureOnly) {
+        const QPoint corners[] = {{0, 0},
+                                  {size.width() - 1, 0},
+                                  {0, size.height() - 1},
+                                  {size.width() - 1, size.height() - 1}};
+        for (const QPoint corner : corners)
+            QCOMPARE(qAlpha(image.pixel(corner)), 0);
+        // The figure covers a good part of its cell.
+        QVERIFY(transparentPixels(image) < image.width() * image.height() * 3 / 4);
+    } else {
+        QCOMPARE(transparentPixels(image), 0);
+    }
+}
+
+void PicturesTest::testDesktopIconsMatch_data()
+{
+    QTest::addColumn<QString>("file");
+
+    QTest::newRow("Windows icon") << QStringLiteral("varn.ico");
+    QTest::newRow("desktop entry icon") << QStringLiteral("varn.png");
+}
+
+void PicturesTest::testDesktopIconsMatch()
+{
+    // The executable and the desktop entry carry the same picture as the windows' icon.
+    QFETCH(QString, file);
+    const QString path = QDir(QStringLiteral(VARN_RESOURCES_DIR)).filePath(file);
+    const QByteArray format = QFileInfo(file).suffix().toLatin1();
+    if (!QImageReader::supportedImageFormats().contains(format))
+        QSKIP("no image plug-in for this format");
+
+    QCOMPARE(argb(path), argb(QStringLiteral(":/pictures/icon.xpm")));
+}
+
+QTEST_GUILESS_MAIN(PicturesTest)
+#include "pictures_test.moc"
