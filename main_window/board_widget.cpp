@@ -40,12 +40,18 @@ BoardWidget::BoardWidget(const Game &game, QWidget *parent)
     , flag(QStringLiteral(":/pictures/flag.xpm"))
     , numberFont(boldFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 29))
 {
-    setObjectName(QStringLiteral("Главное_окно"));
+    setObjectName(QStringLiteral("board"));
     setFixedSize(board_geometry::kClientSize.x(), board_geometry::kClientSize.y());
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(background);
     setAutoFillBackground(true);
+    // The surface's default font, for the captions and the panel's buttons: a small sans serif at
+    // a pixel size, so that "Время" fits its 33 pixels at any DPI setting.
+    QFont surfaceFont = font();
+    surfaceFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    surfaceFont.setPixelSize(11);
+    setFont(surfaceFont);
 }
 
 // Back to front: Число, Флаг, Лиса, the grid and outer frame (Line1 to Line26), the transparent

@@ -3,6 +3,11 @@
 #include "records/record_table.h"
 #include "records/records_panel.h"
 
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTextBlock>
+#include <QTextCursor>
+
 namespace {
 
 QFont courierBold(int pixelSize)
@@ -15,9 +20,29 @@ QFont courierBold(int pixelSize)
     return font;
 }
 
+// A disabled button whose caption spans its whole width: the style's own label margins would cut
+// the panel's title, which fills the button as laid out.
+class TitleButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        painter.drawItemText(rect(), Qt::AlignCenter, palette(), isEnabled(), text());
+    }
+};
+
+template<typename Button = QPushButton>
 QPushButton *makeButton(QWidget &surface, const QString &name, QRect place, const QString &text)
 {
-    auto *button = new QPushButton(text, &surface);
+    auto *button = new Button(text, &surface);
     button->setObjectName(name);
     button->setGeometry(place);
     QPalette face = button->palette();
@@ -25,6 +50,17 @@ QPushButton *makeButton(QWidget &surface, const QString &name, QRect place, cons
     button->setPalette(face);
     button->hide();
     return button;
+}
+
+// Lines 18 pixels apart, as the font's own spacing would push the tenth line out of the box.
+void showLines(QTextEdit &box, const QString &text)
+{
+    box.setPlainText(text);
+    QTextCursor all(box.document());
+    all.select(QTextCursor::Document);
+    QTextBlockFormat spacing;
+    spacing.setLineHeight(18, QTextBlockFormat::FixedHeight);
+    all.mergeBlockFormat(spacing);
 }
 
 } // namespace
@@ -37,15 +73,15 @@ RecordsPanelView::RecordsPanelView(QWidget &surface, RecordsPanel &panel)
                                         {130, 50, 206, 267}, QString());
     Рамка_таблицы_рекордов->setEnabled(false);
 
-    Таблица_рекордов = new QPlainTextEdit(&surface);
+    Таблица_рекордов = new QTextEdit(&surface);
     Таблица_рекордов->setObjectName(QStringLiteral("Таблица_рекордов"));
     Таблица_рекордов->setGeometry(133, 80, 200, 188);
     Таблица_рекордов->setReadOnly(true);
     Таблица_рекордов->setFont(courierBold(16));
     Таблица_рекордов->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Таблица_рекордов->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Таблица_рекордов->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Таблица_рекордов->document()->setDocumentMargin(2);
+    Таблица_рекордов->setLineWrapMode(QTextEdit::NoWrap);
+    Таблица_рекордов->document()->setDocumentMargin(1);
     QPalette colours = Таблица_рекордов->palette();
     colours.setColor(QPalette::Base, QColor(0, 192, 192));
     colours.setColor(QPalette::Text, Qt::black);
@@ -59,8 +95,9 @@ RecordsPanelView::RecordsPanelView(QWidget &surface, RecordsPanel &panel)
                                  QStringLiteral("Очистить"));
     Кнопка_очистить->setToolTip(QStringLiteral("Удалить данные о лучших результатах"));
 
-    Лучшие_результаты = makeButton(surface, QStringLiteral("Лучшие_результаты"), {133, 53, 200, 25},
-                                   QStringLiteral("Лучшие результаты"));
+    Лучшие_результаты
+        = makeButton<TitleButton>(surface, QStringLiteral("Лучшие_результаты"), {133, 53, 200, 25},
+                                  QStringLiteral("Лучшие результаты"));
     Лучшие_результаты->setFont(courierBold(19));
     Лучшие_результаты->setEnabled(false);
 
@@ -76,7 +113,7 @@ void RecordsPanelView::show(const RecordsPanel &panel, const RecordTable &table)
     // The table keeps CR LF between its lines; the text box breaks lines on LF alone.
     const QString text = QString(table.Таблица_рекордов).replace(QStringLiteral("\r\n"), "\n");
     if (Таблица_рекордов->toPlainText() != text)
-        Таблица_рекордов->setPlainText(text);
+        showLines(*Таблица_рекордов, text);
     for (QWidget *control :
          {static_cast<QWidget *>(Рамка_таблицы_рекордов), static_cast<QWidget *>(Лучшие_результаты),
           static_cast<QWidget *>(Таблица_рекордов), static_cast<QWidget *>(Кнопка_очистить),

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
 
 class RecordTable;
 class RecordsPanel;
@@ -16,7 +16,7 @@ public:
 
     QPushButton *Рамка_таблицы_рекордов;
     QPushButton *Лучшие_результаты;
-    QPlainTextEdit *Таблица_рекордов;
+    QTextEdit *Таблица_рекордов;
     QPushButton *Кнопка_ок;
     QPushButton *Кнопка_очистить;
 };

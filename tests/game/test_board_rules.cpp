@@ -76,8 +76,8 @@ void BoardRulesTest::testRandomUpperEdge()
     QCOMPARE(cellFromUnit(unitFromBits(0xFFFFFFFFu)), 99);
     QCOMPARE(cellFromUnit(std::nextafter(1.0f, 0.0f)), 99);
     QCOMPARE(cellFromUnit(unitFromBits(0)), 0);
-    QCOMPARE(cellFromUnit(0.0099999f), 0);
-    QCOMPARE(cellFromUnit(0.01f), 1);
+    for (int cell = 0; cell < kCellCount; ++cell)
+        QCOMPARE(cellFromUnit((cell + 0.5f) / 100.0f), cell);
 }
 
 void BoardRulesTest::testPlacementGivesFiveDistinctCells()

@@ -126,7 +126,7 @@ void MainWindowTest::testStatusColumn()
     QCOMPARE(status.lblTime->font().pixelSize(), 13);
     const QImage image = grabBoard();
     QCOMPARE(pixel(image, 408, 85), QColor(192, 255, 255));
-    QCOMPARE(pixel(image, 393, 60), QColor(192, 192, 192)); // Label1
+    QCOMPARE(pixel(image, 392, 57), QColor(192, 192, 192)); // Label1
     // Label1 ends at 75 and lblLead starts at 72: the value label covers the overlap.
     QCOMPARE(window->board()->childAt(408, 74), status.lblLead);
     QCOMPARE(window->board()->childAt(408, 184), status.lblTime);
