@@ -220,4 +220,4 @@ void RulesCommandTest::testInformationWindowReportsToCaller()
 }
 
 QTEST_GUILESS_MAIN(RulesCommandTest)
-#include "rules_command_test.moc"
+#include "test_rules_command.moc"

@@ -318,4 +318,4 @@ void RecordFileTest::testReadOnlyFolder()
 }
 
 QTEST_GUILESS_MAIN(RecordFileTest)
-#include "tst_record_file.moc"
+#include "test_record_file.moc"

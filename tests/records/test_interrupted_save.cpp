@@ -52,4 +52,4 @@ void InterruptedSaveTest::testKilledSaveLeavesWholeFile()
 }
 
 QTEST_GUILESS_MAIN(InterruptedSaveTest)
-#include "tst_interrupted_save.moc"
+#include "test_interrupted_save.moc"

@@ -98,4 +98,4 @@ void NameDialogTest::testNameTypedInDialog()
 }
 
 QTEST_MAIN(NameDialogTest)
-#include "tst_name_dialog.moc"
+#include "test_name_dialog.moc"

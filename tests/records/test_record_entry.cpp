@@ -253,4 +253,4 @@ void RecordEntryTest::testTypedNameAsStored()
 }
 
 QTEST_GUILESS_MAIN(RecordEntryTest)
-#include "tst_record_entry.moc"
+#include "test_record_entry.moc"

@@ -60,4 +60,4 @@ void HelpFileTest::testCopiedBesideProgram()
 }
 
 QTEST_GUILESS_MAIN(HelpFileTest)
-#include "help_file_test.moc"
+#include "test_help_file.moc"

@@ -162,4 +162,4 @@ void AboutWindowTest::testCentredOnOwner()
 }
 
 QTEST_MAIN(AboutWindowTest)
-#include "about_window_test.moc"
+#include "test_about_window.moc"

@@ -104,4 +104,4 @@ void PicturesTest::testDesktopIconsMatch()
 }
 
 QTEST_GUILESS_MAIN(PicturesTest)
-#include "pictures_test.moc"
+#include "test_pictures.moc"

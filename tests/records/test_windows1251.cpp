@@ -105,4 +105,4 @@ void Windows1251Test::testUnmappableCharacters()
 }
 
 QTEST_GUILESS_MAIN(Windows1251Test)
-#include "tst_windows1251.moc"
+#include "test_windows1251.moc"

@@ -106,4 +106,4 @@ void VersionBlockTest::testTranslation()
 }
 
 QTEST_GUILESS_MAIN(VersionBlockTest)
-#include "version_block_test.moc"
+#include "test_version_block.moc"
