@@ -37,6 +37,8 @@ private slots:
     void testNewGameKey();
     void testPanel();
     void testTicksGoOnInModalBox();
+    void testRulesAndAboutLeaveGameAlone();
+    void testExitClosesAtOnce();
 
 private:
     QImage grabBoard() const { return window->board()->grab().toImage(); }
@@ -264,6 +266,44 @@ void MainWindowTest::testTicksGoOnInModalBox()
     QTest::keyClick(window.get(), Qt::Key_F1);
     QCOMPARE(boxTitle, QStringLiteral("Ошибка"));
     QVERIFY2(secondsWhileOpen > 0, qPrintable(QString::number(secondsWhileOpen)));
+}
+
+void MainWindowTest::testRulesAndAboutLeaveGameAlone()
+{
+    // The rules box and the about window neither pause nor change a running game.
+    click(1, Qt::LeftButton);
+    click(5, Qt::RightButton);
+    const auto flags = window->game().Флаг;
+    const QString moves = window->status().lblLead->text();
+    QStringList opened;
+    auto closeNextModal = [&] {
+        QTimer::singleShot(50, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            opened << modal->objectName() + '|' + modal->windowTitle();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+    };
+    closeNextModal();
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    closeNextModal();
+    window->findChild<QAction *>(QStringLiteral("О_программе"))->trigger();
+    QCOMPARE(opened.size(), 2);
+    QVERIFY(opened[1].startsWith(QStringLiteral("frmAbout|")));
+    QVERIFY(window->stopwatch().isActive());
+    QCOMPARE(window->status().lblLead->text(), moves);
+    QVERIFY(window->game().Флаг == flags);
+    QVERIFY(!window->game().Первый_ход);
+}
+
+void MainWindowTest::testExitClosesAtOnce()
+{
+    // Выход closes the window without a question, also in the middle of a game.
+    click(1, Qt::LeftButton);
+    window->findChild<QAction *>(QStringLiteral("Выход"))->trigger();
+    QVERIFY(!window->isVisible());
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 QTEST_MAIN(MainWindowTest)
