@@ -1,0 +1,60 @@
+"""Tells from a picture of the board what each cell shows: nothing, a flag, a fox or a number."""
+
+import re
+
+ORIGIN = 24  # the top left corner of cell 0 in the board's client area
+PITCH = 32
+CLIENT_WIDTH = 460
+CLIENT_HEIGHT = 368
+# Inside the grid lines: a cell's own 31 × 31 pixels.
+INSIDE = PITCH - 1
+
+BLANK, FLAG, FOX, NUMBER = "blank", "flag", "fox", "number"
+
+
+def cell_corner(index):
+    row, column = divmod(index, 10)
+    return ORIGIN + PITCH * column + 1, ORIGIN + PITCH * row + 1
+
+
+def cell_centre(index):
+    x, y = cell_corner(index)
+    return x + INSIDE // 2, y + INSIDE // 2
+
+
+def xpm_colours(path):
+    """The colours of an XPM picture, without its transparent one."""
+    with open(path, encoding="ascii") as picture:
+        text = picture.read()
+    return {tuple(int(value[i:i + 2], 16) for i in (0, 2, 4))
+            for value in re.findall(r'"\S+\s+c\s+#([0-9A-Fa-f]{6})"', text)}
+
+
+def _greys_removed(colours):
+    return {c for c in colours if not c[0] == c[1] == c[2]}
+
+
+class BoardReader:
+    """Knows the fox and flag by the colours only each of them uses, and an empty cell by its
+    picture at the start of a game."""
+
+    def __init__(self, fox_xpm, flag_xpm, blank_cell):
+        fox = xpm_colours(fox_xpm)
+        flag = xpm_colours(flag_xpm)
+        self.fox_colours = _greys_removed(fox - flag)
+        self.flag_colours = _greys_removed(flag - fox)
+        self.blank_cell = blank_cell.rgb
+
+    def cell(self, board, index):
+        x, y = cell_corner(index)
+        return board.crop(x, y, INSIDE, INSIDE)
+
+    def kind(self, board, index):
+        picture = self.cell(board, index)
+        if picture.rgb == self.blank_cell:
+            return BLANK
+        if picture.count(self.fox_colours) >= 20:
+            return FOX
+        if picture.count(self.flag_colours) >= 20:
+            return FLAG
+        return NUMBER

@@ -1,0 +1,124 @@
+"""A private X server, the programs started on it, and real input through xdotool."""
+
+import ctypes
+import os
+import shutil
+import signal
+import subprocess
+import time
+
+from screen import Screen
+
+_PR_SET_PDEATHSIG = 1
+
+
+class Failure(Exception):
+    """A check failed; the message says what the player would have seen."""
+
+
+def _die_with_parent():
+    # Children outlive a test that is killed on its timeout unless the kernel ends them too.
+    ctypes.CDLL(None).prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
+def wait_until(what, check, timeout, interval=0.02):
+    """Polls check() until it gives something true, and returns that; fails after timeout."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = check()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(interval)
+
+
+class XSession:
+    """Xvfb on a free display number; stop() ends it and every program started on it."""
+
+    def __init__(self):
+        for tool in ("Xvfb", "xdotool"):
+            if shutil.which(tool) is None:
+                raise Failure(f"{tool} is not installed (scripts/setup installs it)")
+        read_end, write_end = os.pipe()
+        self._server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+             "-nolisten", "tcp"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            preexec_fn=_die_with_parent)
+        os.close(write_end)
+        self._programs = []
+        try:
+            with os.fdopen(read_end) as answer:
+                number = answer.readline().strip()
+            if not number:
+                raise Failure("Xvfb did not start")
+            self.display = f":{number}"
+            self.screen = Screen(self.display)
+        except BaseException:
+            self.stop()
+            raise
+
+    def start(self, program, working_directory, log):
+        """Starts program from another folder with the real xcb platform; its output goes to
+        log, outside that folder."""
+        environment = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
+        with open(log, "ab") as output:
+            process = subprocess.Popen([program], cwd=working_directory, env=environment,
+                                       stdout=output, stderr=output,
+                                       preexec_fn=_die_with_parent)
+        self._programs.append(process)
+        return process
+
+    def stop(self):
+        for process in self._programs:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+        if getattr(self, "screen", None):
+            self.screen.close()
+            self.screen = None
+        if self._server.poll() is None:
+            self._server.terminate()
+            try:
+                self._server.wait(5)
+            except subprocess.TimeoutExpired:
+                self._server.kill()
+                self._server.wait()
+
+    def xdotool(self, *arguments):
+        result = subprocess.run(["xdotool", *map(str, arguments)], capture_output=True,
+                                text=True, timeout=10,
+                                env=dict(os.environ, DISPLAY=self.display))
+        if result.returncode != 0 and arguments[0] != "search":
+            raise Failure(f"xdotool {' '.join(map(str, arguments))}: {result.stderr.strip()}")
+        return result.stdout.strip()
+
+    def find_window(self, title):
+        """The id of the one visible window titled exactly title, or None."""
+        ids = self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()
+        return int(ids[0]) if ids else None
+
+    def wait_window(self, title, timeout=10):
+        return wait_until(f'a window titled "{title}"', lambda: self.find_window(title), timeout)
+
+    def wait_gone(self, title, timeout=5):
+        wait_until(f'the window "{title}" to close', lambda: self.find_window(title) is None,
+                   timeout)
+
+    def geometry(self, window):
+        """x, y, width, height of a window on the screen."""
+        fields = dict(line.split("=") for line in
+                      self.xdotool("getwindowgeometry", "--shell", window).splitlines())
+        return tuple(int(fields[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def click(self, window, x, y, button=1):
+        """A real press and release at a point of the window."""
+        self.xdotool("mousemove", "--window", window, x, y, "click", button)
+
+    def keys(self, window, *keys):
+        """Key presses to a window given the keyboard focus first: there is no window manager."""
+        self.xdotool("windowfocus", "--sync", window, "key", "--clearmodifiers", *keys)
+
+    def type(self, window, text):
+        self.xdotool("windowfocus", "--sync", window, "type", "--delay", 40, text)
