@@ -43,9 +43,6 @@ class GameWindow:
     def board(self):
         return self.session.screen.grab(self.left, self.top, CLIENT_WIDTH, CLIENT_HEIGHT)
 
-    def whole_screen(self):
-        return self.session.screen.grab(0, 0, 1024, 768)
-
     def click(self, x, y, button=1):
         """A press at a point of the board's client area."""
         self.session.click(self.id, x, self.menu_height + y, button)
