@@ -5,10 +5,6 @@
 
 namespace {
 
-// 0x98 has no character in the code page; it reads as the replacement character, which no byte
-// is written for.
-constexpr char16_t kUnassigned = u'\uFFFD';
-
 // Codes 0x80 to 0xFF; the lower half is ASCII.
 // clang-format off
 constexpr std::array<char16_t, 128> kUpperHalf = {
@@ -17,7 +13,9 @@ constexpr std::array<char16_t, 128> kUpperHalf = {
     u'\u20AC', u'\u2030', u'\u0409', u'\u2039', u'\u040A', u'\u040C', u'\u040B', u'\u040F',
     // 0x90
     u'\u0452', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
-    kUnassigned, u'\u2122', u'\u0459', u'\u203A', u'\u045A', u'\u045C', u'\u045B', u'\u045F',
+    // 0x98 has no character of its own: it stands for U+0098, as Windows maps it, so that every
+    // byte read comes back as it was when the table is written again.
+    u'\u0098', u'\u2122', u'\u0459', u'\u203A', u'\u045A', u'\u045C', u'\u045B', u'\u045F',
     // 0xA0
     u'\u00A0', u'\u040E', u'\u045E', u'\u0408', u'\u00A4', u'\u0490', u'\u00A6', u'\u00A7',
     u'\u0401', u'\u00A9', u'\u0404', u'\u00AB', u'\u00AC', u'\u00AD', u'\u00AE', u'\u0407',
@@ -40,8 +38,6 @@ char encodeCodePoint(char32_t codePoint)
 {
     if (codePoint < 0x80)
         return char(codePoint);
-    if (codePoint == kUnassigned)
-        return '?';
     const auto found = std::find(kUpperHalf.begin(), kUpperHalf.end(), codePoint);
     return found == kUpperHalf.end() ? '?' : char(0x80 + (found - kUpperHalf.begin()));
 }
