@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/prctl.h>
@@ -145,6 +146,19 @@ double LaunchedWindow::waitUntilPainted()
         usleep(200);
     }
     return monotonicMilliseconds() - startedAt;
+}
+
+double LaunchedWindow::processorMilliseconds() const
+{
+    // The first field of each thread's schedstat: nanoseconds spent running.
+    double total = 0;
+    const std::filesystem::path tasks = "/proc/" + std::to_string(child) + "/task";
+    for (const auto &task : std::filesystem::directory_iterator(tasks)) {
+        double running = 0;
+        std::ifstream(task.path() / "schedstat") >> running;
+        total += running / 1e6;
+    }
+    return total;
 }
 
 long LaunchedWindow::closeAndReap()

@@ -19,6 +19,9 @@ public:
 
     // Milliseconds from the exec to the window mapped and painted.
     double waitUntilPainted();
+    // Milliseconds on a processor, all threads together, so far: less swayed by other load on
+    // the machine than the time on the clock.
+    double processorMilliseconds() const;
     // Sends WM_DELETE_WINDOW, as a window manager's close box does, and waits for the program to
     // end; returns its peak resident memory in KiB.
     long closeAndReap();

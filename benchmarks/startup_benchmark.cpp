@@ -19,6 +19,7 @@ struct Program
     const char *label;
     std::string path;
     std::vector<double> startMs;
+    std::vector<double> processorMs;
     std::vector<double> peakMiB;
 };
 
@@ -33,9 +34,11 @@ void runOnce(PrivateDisplay &display, Program &program, bool record)
 {
     LaunchedWindow launched(display, program.path);
     const double startMs = launched.waitUntilPainted();
+    const double processorMs = launched.processorMilliseconds();
     const double peakMiB = launched.closeAndReap() / 1024.0;
     if (record) {
         program.startMs.push_back(startMs);
+        program.processorMs.push_back(processorMs);
         program.peakMiB.push_back(peakMiB);
     }
 }
@@ -60,8 +63,8 @@ int main(int argc, char *argv[])
         // Copies in a folder of their own: Varn writes Varn.dat beside itself.
         char pattern[] = "/tmp/varn-startup-XXXXXX";
         const std::filesystem::path folder = mkdtemp(pattern);
-        Program game {"Varn", (folder / "Varn").string(), {}, {}};
-        Program bare {"bare window", (folder / "bare_window").string(), {}, {}};
+        Program game {"Varn", (folder / "Varn").string(), {}, {}, {}};
+        Program bare {"bare window", (folder / "bare_window").string(), {}, {}, {}};
         std::filesystem::copy_file(argv[1], game.path);
         std::filesystem::copy_file(argv[2], bare.path);
 
@@ -78,6 +81,8 @@ int main(int argc, char *argv[])
         std::printf("%d runs of each on Xvfb %s, medians:\n", runs, display.name().c_str());
         report("exec to the window painted:", "ms ", median(game.startMs), median(bare.startMs),
                1.15);
+        report("processor time until then:", "ms ", median(game.processorMs),
+               median(bare.processorMs), 1.15);
         report("peak resident memory:", "MiB", median(game.peakMiB), median(bare.peakMiB), 1.10);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "startup_benchmark: %s\n", error.what());
