@@ -24,8 +24,8 @@ class GameWindow:
         started = time.monotonic()
         self.id = session.wait_window(TITLE)
         x, y, width, height = session.geometry(self.id)
-        if (width, height - CLIENT_HEIGHT) < (CLIENT_WIDTH, 1):
-            raise Failure(f"the main window is {width} × {height}: no room for a client area of "
+        if width != CLIENT_WIDTH or height <= CLIENT_HEIGHT:
+            raise Failure(f"the main window is {width} × {height}, not a client area of "
                           f"{CLIENT_WIDTH} × {CLIENT_HEIGHT} under a menu bar")
         self.menu_height = height - CLIENT_HEIGHT
         self.left, self.top = x, y + self.menu_height
