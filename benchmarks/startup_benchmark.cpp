@@ -16,7 +16,6 @@ namespace {
 
 struct Program
 {
-    const char *label;
     std::string path;
     std::vector<double> startMs;
     std::vector<double> processorMs;
@@ -63,8 +62,8 @@ int main(int argc, char *argv[])
         // Copies in a folder of their own: Varn writes Varn.dat beside itself.
         char pattern[] = "/tmp/varn-startup-XXXXXX";
         const std::filesystem::path folder = mkdtemp(pattern);
-        Program game {"Varn", (folder / "Varn").string(), {}, {}, {}};
-        Program bare {"bare window", (folder / "bare_window").string(), {}, {}, {}};
+        Program game {(folder / "Varn").string(), {}, {}, {}};
+        Program bare {(folder / "bare_window").string(), {}, {}, {}};
         std::filesystem::copy_file(argv[1], game.path);
         std::filesystem::copy_file(argv[2], bare.path);
 
