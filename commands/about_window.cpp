@@ -1,6 +1,7 @@
 #include "commands/about_window.h"
 
 #include "commands/about_texts.h"
+#include "resources/pictures.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -49,7 +50,7 @@ AboutWindow::AboutWindow(QWidget *owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("О программе \"Зарнак\""));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.xpm")));
+    setWindowIcon(QIcon(iconPicture()));
     setModal(true);
     setFixedSize(301, 281);
 
@@ -58,7 +59,7 @@ AboutWindow::AboutWindow(QWidget *owner)
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(20, 20, 39, 114);
     picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.xpm")));
+    picIcon->setPixmap(logoPicture());
 
     lblTitle = addLabel(this, "lblTitle", {90, 20, 190, 20});
     lblTitle->setFont(pixelFont(

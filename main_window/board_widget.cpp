@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "main_window/board_geometry.h"
+#include "resources/pictures.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,8 +37,8 @@ int buttonNumber(Qt::MouseButton button)
 BoardWidget::BoardWidget(const Game &game, QWidget *parent)
     : QWidget(parent)
     , game(game)
-    , fox(QStringLiteral(":/pictures/fox.xpm"))
-    , flag(QStringLiteral(":/pictures/flag.xpm"))
+    , fox(foxPicture())
+    , flag(flagPicture())
     , numberFont(boldFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 29))
 {
     setObjectName(QStringLiteral("board"));

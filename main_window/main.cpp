@@ -1,4 +1,5 @@
 #include "main_window/main_window.h"
+#include "resources/pictures.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -8,7 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varn"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.xpm")));
+    QApplication::setWindowIcon(QIcon(iconPicture()));
 
     MainWindow window;
     window.adjustSize();

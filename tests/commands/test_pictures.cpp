@@ -1,3 +1,5 @@
+#include "resources/pictures.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -45,26 +47,25 @@ QImage argb(const QString &path)
 
 void PicturesTest::testPicture_data()
 {
-    QTest::addColumn<QString>("path");
+    QTest::addColumn<QPixmap>("picture");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("maxColours");
     QTest::addColumn<bool>("figureOnly");
 
-    QTest::newRow("fox") << QStringLiteral(":/pictures/fox.xpm") << QSize(32, 32) << 256 << true;
-    QTest::newRow("flag") << QStringLiteral(":/pictures/flag.xpm") << QSize(32, 32) << 16 << true;
-    QTest::newRow("icon") << QStringLiteral(":/pictures/icon.xpm") << QSize(16, 16) << 256 << false;
-    QTest::newRow("logo") << QStringLiteral(":/pictures/logo.xpm") << QSize(35, 110) << 256
-                          << false;
+    QTest::newRow("fox") << foxPicture() << QSize(32, 32) << 256 << true;
+    QTest::newRow("flag") << flagPicture() << QSize(32, 32) << 16 << true;
+    QTest::newRow("icon") << iconPicture() << QSize(16, 16) << 256 << false;
+    QTest::newRow("logo") << logoPicture() << QSize(35, 110) << 256 << false;
 }
 
 void PicturesTest::testPicture()
 {
     // The fox and the flag are figures on transparent corners; the icon and the logo are opaque.
-    QFETCH(QString, path);
+    QFETCH(QPixmap, picture);
     QFETCH(QSize, size);
     QFETCH(int, maxColours);
     QFETCH(bool, figureOnly);
-    const QImage image = argb(path);
+    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
 
     QCOMPARE(image.size(), size);
     QVERIFY(colourCount(image) <= maxColours);
@@ -100,8 +101,8 @@ void PicturesTest::testDesktopIconsMatch()
     if (!QImageReader::supportedImageFormats().contains(format))
         QSKIP("no image plug-in for this format");
 
-    QCOMPARE(argb(path), argb(QStringLiteral(":/pictures/icon.xpm")));
+    QCOMPARE(argb(path), iconPicture().toImage().convertToFormat(QImage::Format_ARGB32));
 }
 
-QTEST_GUILESS_MAIN(PicturesTest)
+QTEST_MAIN(PicturesTest)
 #include "test_pictures.moc"
