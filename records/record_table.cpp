@@ -24,6 +24,13 @@ QString dataFilePath(const Platform &platform)
     return QDir(platform.programDirectory()).filePath(QStringLiteral("Varn.dat"));
 }
 
+bool fileHolds(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.size() == contents.size()
+        && file.readAll() == contents;
+}
+
 bool rowIsValid(const QString &name, qint16 points, qint16 pointsAbove)
 {
     return points <= pointsAbove && points >= 0 && (name == kEmptyName) == (points == 0);
@@ -125,13 +132,16 @@ void RecordTable::Вывести_таблицу_рекордов_в_TextBox()
 // cannot be written the game goes on with the table in memory, and the player is told.
 void RecordTable::Записать_таблицу_рекордов_в_файл()
 {
+    QByteArray contents;
+    for (int i = 1; i <= kRows; ++i)
+        contents += Шифрованные_строки[i];
+    // A file that already holds these very bytes, as at most starts, needs no rewrite and no wait
+    // for the disk.
+    if (fileHolds(dataFilePath(platform), contents))
+        return;
     QSaveFile file(dataFilePath(platform));
-    if (file.open(QIODevice::WriteOnly)) {
-        for (int i = 1; i <= kRows; ++i)
-            file.write(Шифрованные_строки[i]);
-        if (file.commit())
-            return;
-    }
+    if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit())
+        return;
     platform.showMessage(QStringLiteral("Не удалось записать таблицу рекордов в файл\n%1\n(%2)\n\n"
                                         "Рекорды сохранятся только до выхода из игры.")
                              .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()),

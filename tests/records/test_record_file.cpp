@@ -306,14 +306,15 @@ void RecordFileTest::testReadOnlyFolder()
     RecordTable table(platform);
     table.Чтение_таблицы_рекордов_из_файла();
     QVERIFY(!table.Файл_испорчен);
-    QCOMPARE(platform.messages.size(), 1);
-    QVERIFY(platform.messages[0].text.contains(QDir::toNativeSeparators(dataPath())));
+    // The file already holds the table it read: nothing needed writing.
+    QCOMPARE(platform.messages.size(), 0);
 
     platform.answers = {QStringLiteral("Boris")};
     table.Внести_в_таблицу_новый_рекорд(200);
     QCOMPARE(table.Имена_рекордов[1], QStringLiteral("Boris     "));
-    QCOMPARE(platform.messages.size(), 2);
-    QCOMPARE(platform.messages[1].icon, Platform::Icon::Critical);
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY(platform.messages[0].text.contains(QDir::toNativeSeparators(dataPath())));
+    QCOMPARE(platform.messages[0].icon, Platform::Icon::Critical);
     QCOMPARE(readDataFile(), original);
 }
 
