@@ -58,6 +58,8 @@ public:
 
 signals:
     void changed();
+    // Only the status captions changed: a tick leaves the board as it was.
+    void statusChanged();
 
 private:
     void Открыть_клетку(int index);

@@ -13,5 +13,5 @@ void Game::Секундомер_Timer()
         --Очки;
         lblPoint = QString::number(Очки);
     }
-    emit changed();
+    emit statusChanged();
 }

@@ -34,6 +34,7 @@ MainWindow::MainWindow()
     connect(&Секундомер, &QTimer::timeout, &m_game, &Game::Секундомер_Timer);
     connect(m_board, &BoardWidget::cellPressed, &m_game, &Game::Клетка_MouseDown);
     connect(&m_game, &Game::changed, this, &MainWindow::refresh);
+    connect(&m_game, &Game::statusChanged, this, [this] { m_status->show(m_game); });
     connect(&m_panel, &RecordsPanel::changed, this, &MainWindow::refresh);
 
     m_game.Загрузка();
