@@ -2,18 +2,16 @@
 // never crashes or hangs.
 
 #include "commands/rules_command.h"
+#include "fuzz_support.h"
 #include "records/windows1251.h"
 #include "support/fake_platform.h"
 
 #include <QByteArrayList>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -22,25 +20,9 @@ constexpr qsizetype kMaxLines = 25;
 // Lines this short are read whole by any reader, so the expected text can be told in advance.
 constexpr qsizetype kShortLine = 1024;
 
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "fuzz_help_file: %s\n", what);
-        std::abort();
-    }
-}
-
-const QString &folder()
-{
-    static const QTemporaryDir directory;
-    static const QString path = directory.path();
-    require(directory.isValid(), "no temporary folder");
-    return path;
-}
-
 void writeHelpFile(const QByteArray &bytes)
 {
-    QFile file(QDir(folder()).filePath(QStringLiteral("Varn.hlp")));
+    QFile file(QDir(fuzzFolder()).filePath(QStringLiteral("Varn.hlp")));
     require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write Varn.hlp");
     require(file.write(bytes) == bytes.size(), "short write of Varn.hlp");
 }
@@ -78,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     writeHelpFile(input);
 
     FakePlatform platform;
-    platform.directory = folder();
+    platform.directory = fuzzFolder();
     Правила_игры_Click(platform);
 
     require(platform.messages.size() == 1, "not exactly one box");

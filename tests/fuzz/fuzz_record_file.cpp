@@ -1,16 +1,14 @@
 // Any bytes as Varn.dat: the reader leaves a valid table and a file of 140 bytes, and reading what
 // it wrote gives the same table and the same bytes again.
 
+#include "fuzz_support.h"
 #include "records/record_table.h"
 #include "support/fake_platform.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -18,26 +16,9 @@ constexpr int kRows = 10;
 constexpr qsizetype kFileSize = 140;
 const QString kEmptyName(10, u' ');
 
-void require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "fuzz_record_file: %s\n", what);
-        std::abort();
-    }
-}
-
-// One folder for the whole run: creating one per input would cost more than the read itself.
-const QString &folder()
-{
-    static const QTemporaryDir directory;
-    static const QString path = directory.path();
-    require(directory.isValid(), "no temporary folder");
-    return path;
-}
-
 QString dataPath()
 {
-    return QDir(folder()).filePath(QStringLiteral("Varn.dat"));
+    return QDir(fuzzFolder()).filePath(QStringLiteral("Varn.dat"));
 }
 
 void writeDataFile(const QByteArray &bytes)
@@ -83,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     writeDataFile(input);
 
     FakePlatform platform;
-    platform.directory = folder();
+    platform.directory = fuzzFolder();
     RecordTable first(platform);
     first.Чтение_таблицы_рекордов_из_файла();
     requireValidTable(first);
