@@ -24,8 +24,8 @@ class PressBenchmark : public QObject
 
 private slots:
     void init();
-    void benchOpenNumber();
-    void benchOpenZero();
+    void benchOpen_data();
+    void benchOpen();
     void benchFlagLinesOfOpenedCell();
 
 private:
@@ -50,28 +50,27 @@ void PressBenchmark::reopen(int cell)
     game.Очки = 300;
 }
 
-void PressBenchmark::benchOpenNumber()
+void PressBenchmark::benchOpen_data()
 {
-    // A left press on a cell that shows how many foxes lie on its lines.
-    Game &game = fixture->game;
-    QBENCHMARK
-    {
-        game.Клетка_MouseDown(kNumberCell, Game::Left);
-        reopen(kNumberCell);
-    }
-    QCOMPARE(game.Число[kNumberCell], QStringLiteral("2"));
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("a number") << kNumberCell << QStringLiteral("2");
+    QTest::newRow("a zero, which flags every unopened cell on its lines")
+        << kZeroCell << QStringLiteral("0");
 }
 
-void PressBenchmark::benchOpenZero()
+void PressBenchmark::benchOpen()
 {
-    // A left press on a zero, which flags every unopened cell on its lines.
+    // A left press on an unopened cell without a fox.
+    QFETCH(int, cell);
+    QFETCH(QString, number);
     Game &game = fixture->game;
     QBENCHMARK
     {
-        game.Клетка_MouseDown(kZeroCell, Game::Left);
-        reopen(kZeroCell);
+        game.Клетка_MouseDown(cell, Game::Left);
+        reopen(cell);
     }
-    QCOMPARE(game.Число[kZeroCell], QStringLiteral("0"));
+    QCOMPARE(game.Число[cell], number);
 }
 
 void PressBenchmark::benchFlagLinesOfOpenedCell()
