@@ -20,13 +20,6 @@ constexpr qsizetype kMaxLines = 25;
 // Lines this short are read whole by any reader, so the expected text can be told in advance.
 constexpr qsizetype kShortLine = 1024;
 
-void writeHelpFile(const QByteArray &bytes)
-{
-    QFile file(QDir(fuzzFolder()).filePath(QStringLiteral("Varn.hlp")));
-    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write Varn.hlp");
-    require(file.write(bytes) == bytes.size(), "short write of Varn.hlp");
-}
-
 // The box's text for a file of short lines, each ended by LF or CR LF (the last one may have no
 // end); nothing when the file has too many lines to show.
 std::optional<QString> expectedText(const QByteArray &bytes)
@@ -57,7 +50,7 @@ bool hasOnlyShortLines(const QByteArray &bytes)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
-    writeHelpFile(input);
+    writeInput(QStringLiteral("Varn.hlp"), input);
 
     FakePlatform platform;
     platform.directory = fuzzFolder();

@@ -21,13 +21,6 @@ QString dataPath()
     return QDir(fuzzFolder()).filePath(QStringLiteral("Varn.dat"));
 }
 
-void writeDataFile(const QByteArray &bytes)
-{
-    QFile file(dataPath());
-    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write Varn.dat");
-    require(file.write(bytes) == bytes.size(), "short write of Varn.dat");
-}
-
 QByteArray readDataFile()
 {
     QFile file(dataPath());
@@ -61,7 +54,7 @@ void requireSameTable(const RecordTable &a, const RecordTable &b)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
-    writeDataFile(input);
+    writeInput(QStringLiteral("Varn.dat"), input);
 
     FakePlatform platform;
     platform.directory = fuzzFolder();

@@ -23,3 +23,11 @@ inline const QString &fuzzFolder()
     require(directory.isValid(), "no temporary folder");
     return path;
 }
+
+// Puts the fuzzer's bytes in the program's folder under the name the program reads.
+inline void writeInput(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(QDir(fuzzFolder()).filePath(fileName));
+    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "cannot write the input file");
+    require(file.write(bytes) == bytes.size(), "short write of the input file");
+}
