@@ -235,6 +235,13 @@ void MainWindowTest::testPanel()
         QVERIFY(control->isVisible());
     QCOMPARE(QApplication::focusWidget(), panel.Кнопка_ок);
     QCOMPARE(panel.Таблица_рекордов->toPlainText().count('\n'), 9);
+    // Tab runs "Закрыть", "Очистить", the text box, and round again.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), panel.Кнопка_очистить);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), panel.Таблица_рекордов);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), panel.Кнопка_ок);
     QTest::keyClick(window.get(), Qt::Key_Escape);
     QVERIFY(panel.Кнопка_ок->isVisible());
     // F2 with the panel shown: presses count again, the panel stays.
