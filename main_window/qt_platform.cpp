@@ -42,10 +42,14 @@ void QtPlatform::showMessage(const QString &text, const QString &title, Icon ico
 QString QtPlatform::askText(const QString &prompt, const QString &title,
                             const QString &defaultAnswer)
 {
-    bool accepted = false;
-    const QString text
-        = QInputDialog::getText(&owner, title, prompt, QLineEdit::Normal, defaultAnswer, &accepted);
-    return accepted ? text : QString();
+    QInputDialog dialog(&owner);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultAnswer);
+    // The buttons speak the game's language whatever translations the platform carries.
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Отмена"));
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 void QtPlatform::setStopwatchEnabled(bool enabled)

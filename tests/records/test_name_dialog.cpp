@@ -1,3 +1,4 @@
+#include "main_window/qt_platform.h"
 #include "records/record_table.h"
 #include "support/fake_platform.h"
 
@@ -20,24 +21,27 @@ private slots:
 
 namespace {
 
-// Asks with Qt's own input dialog, as the program does.
+// Asks with the program's own input dialog; everything else stays fake.
 class DialogPlatform : public FakePlatform
 {
 public:
     QString askText(const QString &prompt, const QString &title,
                     const QString &defaultAnswer) override
     {
-        bool accepted = false;
-        const QString text = QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal,
-                                                   defaultAnswer, &accepted);
-        return accepted ? text : QString();
+        return real.askText(prompt, title, defaultAnswer);
     }
+
+private:
+    QWidget owner;
+    QTimer stopwatch;
+    QtPlatform real {owner, stopwatch};
 };
 
 struct SeenDialog
 {
     QString prompt;
     QString title;
+    QString cancelText;
     bool found = false;
 };
 
@@ -53,7 +57,7 @@ void answerDialogWhenShown(SeenDialog &seen, const QString &typed, Qt::Key endKe
                 answerDialogWhenShown(seen, typed, endKey, triesLeft - 1);
             return;
         }
-        seen = {dialog->labelText(), dialog->windowTitle(), true};
+        seen = {dialog->labelText(), dialog->windowTitle(), dialog->cancelButtonText(), true};
         QTest::keyClicks(edit, typed);
         QTest::keyClick(edit, endKey);
     });
@@ -93,6 +97,7 @@ void NameDialogTest::testNameTypedInDialog()
     QVERIFY(seen.found);
     QCOMPARE(seen.prompt, QStringLiteral("Введите Ваше имя (не более 10-и символов)"));
     QCOMPARE(seen.title, QStringLiteral("Ввод"));
+    QCOMPARE(seen.cancelText, QStringLiteral("Отмена"));
     QCOMPARE(table.Имена_рекордов[1], name);
     QCOMPARE(table.Очки_рекордов[1], qint16(180));
 }
