@@ -10,6 +10,11 @@
 
 int main(int argc, char *argv[])
 {
+    // Under X11 each repaint through shared memory brings a completion event back from the
+    // server, waking the program a second time every tick; the status column's small repaints
+    // go as well over the socket, with no answer to wait for.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varn"));
     QApplication::setWindowIcon(QIcon(iconPicture()));
