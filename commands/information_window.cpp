@@ -40,9 +40,11 @@ bool Информационное_окно(Platform &platform, const QString &pa
     }
     file.close();
 
+    // A line feed, not the carriage return of the old box: a Windows message box shows a lone
+    // carriage return as nothing, and would run the rules together into one paragraph.
     QString text;
     for (const QString &line : lines)
-        text += line + u'\r';
+        text += line + u'\n';
     platform.showMessage(text, title, Platform::Icon::Information);
     return true;
 }

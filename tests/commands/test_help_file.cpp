@@ -36,7 +36,7 @@ void HelpFileTest::testShippedRulesShow()
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages[0].icon, Platform::Icon::Information);
     const QString text = platform.messages[0].text;
-    QVERIFY(text.count(u'\r') <= 25);
+    QVERIFY(text.count(u'\n') <= 25);
     QVERIFY(text.contains(QStringLiteral("пять лис")));
     QVERIFY(text.contains(QStringLiteral("250 очков")));
     QVERIFY(!text.contains(QChar::ReplacementCharacter));

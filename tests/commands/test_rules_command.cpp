@@ -60,7 +60,7 @@ QString numberedText(int count)
 {
     QString text;
     for (int i = 1; i <= count; ++i)
-        text += QStringLiteral("line %1\r").arg(i);
+        text += QStringLiteral("line %1\n").arg(i);
     return text;
 }
 
@@ -87,17 +87,17 @@ void RulesCommandTest::testShownText_data()
     QTest::addColumn<QString>("text");
 
     QTest::newRow("empty file shows an empty box") << QByteArray() << QString();
-    QTest::newRow("each line ends in a carriage return only")
-        << QByteArray("first\r\nsecond\r\n") << QStringLiteral("first\rsecond\r");
+    QTest::newRow("each line ends in a line feed only")
+        << QByteArray("first\r\nsecond\r\n") << QStringLiteral("first\nsecond\n");
     QTest::newRow("last line without a line end")
-        << QByteArray("first\r\nsecond") << QStringLiteral("first\rsecond\r");
+        << QByteArray("first\r\nsecond") << QStringLiteral("first\nsecond\n");
     QTest::newRow("blank lines kept in place") << QByteArray("\r\nfirst\r\n\r\n\r\nsecond\r\n\r\n")
-                                               << QStringLiteral("\rfirst\r\r\rsecond\r\r");
+                                               << QStringLiteral("\nfirst\n\n\nsecond\n\n");
     QTest::newRow("LF line ends") << QByteArray("first\nsecond\n")
-                                  << QStringLiteral("first\rsecond\r");
+                                  << QStringLiteral("first\nsecond\n");
     QTest::newRow("Cyrillic decoded from Windows-1251")
         << QByteArray("\xCF\xF0\xE0\xE2\xE8\xEB\xE0 \xE8\xE3\xF0\xFB \xB8\xA8\xB9\x97\r\n")
-        << QStringLiteral("Правила игры ёЁ№—\r");
+        << QStringLiteral("Правила игры ёЁ№—\n");
     QTest::newRow("exactly 25 lines") << numberedLines(25, "\r\n") << numberedText(25);
     QTest::newRow("25 lines, the last without a line end")
         << numberedLines(25, "\r\n").chopped(2) << numberedText(25);
@@ -105,7 +105,7 @@ void RulesCommandTest::testShownText_data()
 
 void RulesCommandTest::testShownText()
 {
-    // The rules box shows every line of Varn.hlp, each followed by a carriage return.
+    // The rules box shows every line of Varn.hlp, each followed by a line feed.
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     writeHelpFile(bytes);
@@ -186,9 +186,9 @@ void RulesCommandTest::testLongLineShownInPieces()
 
     QCOMPARE(platform.messages.size(), 1);
     QString text = platform.messages[0].text;
-    QVERIFY(text.endsWith(u'\r'));
-    QVERIFY(text.count(u'\r') > 1);
-    QCOMPARE(text.remove(u'\r'), QString::fromLatin1(line));
+    QVERIFY(text.endsWith(u'\n'));
+    QVERIFY(text.count(u'\n') > 1);
+    QCOMPARE(text.remove(u'\n'), QString::fromLatin1(line));
 }
 
 void RulesCommandTest::testChangedFileShowsAtOnce()
@@ -200,8 +200,8 @@ void RulesCommandTest::testChangedFileShowsAtOnce()
     Правила_игры_Click(platform);
 
     QCOMPARE(platform.messages.size(), 2);
-    QCOMPARE(platform.messages[0].text, QStringLiteral("old rules\r"));
-    QCOMPARE(platform.messages[1].text, QStringLiteral("new rules\r"));
+    QCOMPARE(platform.messages[0].text, QStringLiteral("old rules\n"));
+    QCOMPARE(platform.messages[1].text, QStringLiteral("new rules\n"));
 }
 
 void RulesCommandTest::testInformationWindowReportsToCaller()
@@ -214,7 +214,7 @@ void RulesCommandTest::testInformationWindowReportsToCaller()
     QVERIFY(!Информационное_окно(platform, helpPath() + QStringLiteral(".missing"), title));
 
     QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages[0].text, QStringLiteral("text\r"));
+    QCOMPARE(platform.messages[0].text, QStringLiteral("text\n"));
     QCOMPARE(platform.messages[0].title, title);
     QCOMPARE(platform.messages[0].icon, Platform::Icon::Information);
 }

@@ -18,9 +18,9 @@ FILE_MENU = (20, 9)  # in the menu bar, over "Файл"
 
 
 class GameWindow:
-    def __init__(self, session, program, working_directory, log):
+    def __init__(self, session, launch, working_directory, log):
         self.session = session
-        self.process = session.start(program, working_directory, log)
+        self.process = session.start(launch.command, working_directory, log, launch.environment)
         started = time.monotonic()
         self.id = session.wait_window(TITLE)
         x, y, width, height = session.geometry(self.id)

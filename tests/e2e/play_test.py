@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 """The built program, copied into a fresh folder and started from another one on its own X
 server, played with real mouse and keys: the rules, the panel, flags, a new game, a whole game
-opened cell by cell, a good game that enters the table, and the table again after a restart."""
+opened cell by cell, a good game that enters the table, and the table again after a restart.
+With --wine, the same game is played by the Windows build under Wine, in a prefix of its own."""
 
 import argparse
 import math
 import os
 import shutil
+import subprocess
 import sys
 import tempfile
 import time
@@ -36,16 +38,35 @@ def check(condition, failure):
         raise Failure(failure)
 
 
+class Launch:
+    """How the copied program starts: by itself, or a Windows build under Wine."""
+
+    WINESERVER = "/usr/lib/wine/wineserver"
+
+    def __init__(self, program_folder, root, wine_run):
+        self.wine = wine_run is not None
+        self.program = os.path.join(program_folder, "Varn.exe" if self.wine else "Varn")
+        self.command = [wine_run, self.program] if self.wine else [self.program]
+        self.environment = ({"WINEPREFIX": os.path.join(root, "wine"),
+                             "QT_QPA_PLATFORM": "windows"} if self.wine else {})
+
+    def end(self):
+        """Ends every Wine process of the prefix, which outlive the program's own."""
+        if self.wine:
+            subprocess.run([self.WINESERVER, "-k"], env=dict(os.environ, **self.environment),
+                           stderr=subprocess.DEVNULL, timeout=30, check=False)
+
+
 def lines_of(cell):
     return [other for other in range(100) if other != cell and on_one_line(cell, other)]
 
 
 class Play:
-    def __init__(self, session, arguments, folders):
+    def __init__(self, session, arguments, folders, launch):
         self.session = session
         self.arguments = arguments
         self.program_folder, self.working_folder, self.log = folders
-        self.program = os.path.join(self.program_folder, "Varn")
+        self.launch = launch
         self.data_file = os.path.join(self.program_folder, "Varn.dat")
         self.window = None
         self.reader = None
@@ -56,7 +77,7 @@ class Play:
         self.entries = []  # names entered into the table, in order
 
     def start(self):
-        self.window = GameWindow(self.session, self.program, self.working_folder, self.log)
+        self.window = GameWindow(self.session, self.launch, self.working_folder, self.log)
         step(f"window up in {self.window.start_seconds:.2f} s")
 
     def wait_for_board(self, what, predicate, timeout=3):
@@ -125,9 +146,23 @@ class Play:
                    lambda: self.window.dialog("Правила игры") or self.window.dialog("Ошибка"), 5)
         check(not self.window.dialog("Ошибка"),
               'F1 shows "Ошибка" instead of the rules of Varn.hlp beside the program')
-        _, _, width, height = self.session.geometry(self.window.dialog("Правила игры"))
+        box = self.window.dialog("Правила игры")
+        x, y, width, height = self.session.geometry(box)
         check(width > 300 and height > 200,
               f"the rules box is only {width} × {height}: the rules' text is missing")
+        with open(self.arguments.help_file, encoding="cp1251") as rules:
+            lines = rules.read().splitlines()
+        written = self.session.screen.grab(x, y, width, height).text_rows()
+        printed = sum(1 for line in lines if line.strip())
+        check(written >= printed, f"the rules box shows {written} rows of text, but Varn.hlp "
+              f"has {printed} lines that are not blank: lines run together")
+        if self.launch.wine:
+            # A Windows message box copies its title and text on Ctrl+C.
+            self.session.keys(box, "ctrl+c")
+            copied = wait_until("the rules in the clipboard", self.session.clipboard, 5)
+            for line in lines:
+                check(line in copied.splitlines(),
+                      f'the line "{line}" of Varn.hlp is not a line of the rules box: {copied!r}')
         self.window.answer("Правила игры", "Return")
 
     def panel(self):
@@ -279,6 +314,7 @@ def main():
     options.add_argument("--help-file", required=True, help="Varn.hlp")
     options.add_argument("--fox", required=True, help="fox.xpm")
     options.add_argument("--flag", required=True, help="flag.xpm")
+    options.add_argument("--wine", help="windows/wine-run, to play the Windows build under Wine")
     arguments = options.parse_args()
 
     root = tempfile.mkdtemp(prefix="varn-e2e-")
@@ -286,14 +322,15 @@ def main():
     working_folder = os.path.join(root, "elsewhere")
     os.makedirs(program_folder)
     os.makedirs(working_folder)
-    shutil.copy2(arguments.program, os.path.join(program_folder, "Varn"))
+    launch = Launch(program_folder, root, arguments.wine)
+    shutil.copy2(arguments.program, launch.program)
     shutil.copy2(arguments.help_file, os.path.join(program_folder, "Varn.hlp"))
     log = os.path.join(root, "program.log")
     session = None
     started = time.monotonic()
     try:
         session = XSession()
-        play = Play(session, arguments, (program_folder, working_folder, log))
+        play = Play(session, arguments, (program_folder, working_folder, log), launch)
         play.start()
         play.first_look()
         play.rules()
@@ -317,6 +354,7 @@ def main():
     finally:
         if session:
             session.stop()
+        launch.end()
         shutil.rmtree(root, ignore_errors=True)
     print(f"PASS in {time.monotonic() - started:.1f} s")
     return 0

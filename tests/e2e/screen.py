@@ -64,6 +64,18 @@ class Picture:
         """How many pixels have one of the wanted colours."""
         return sum(1 for colour in self.colours() if colour in wanted)
 
+    def text_rows(self, darkest=96):
+        """How many bands of rows hold dark pixels, each band a row of text: what a reader
+        counts as lines."""
+        bands = 0
+        inked = False
+        for y in range(self.height):
+            row = self.rgb[3 * self.width * y:3 * self.width * (y + 1)]
+            now = any(max(row[i:i + 3]) < darkest for i in range(0, len(row), 3))
+            bands += now and not inked
+            inked = now
+        return bands
+
     def save_png(self, path):
         """For a person reading a failure: the picture as a PNG file."""
         def chunk(kind, data):

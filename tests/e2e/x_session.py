@@ -59,12 +59,13 @@ class XSession:
             self.stop()
             raise
 
-    def start(self, program, working_directory, log):
-        """Starts program from another folder with the real xcb platform; its output goes to
+    def start(self, command, working_directory, log, environment=None):
+        """Starts a command from another folder with the real xcb platform; its output goes to
         log, outside that folder."""
-        environment = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
+        environment = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
+                           **(environment or {}))
         with open(log, "ab") as output:
-            process = subprocess.Popen([program], cwd=working_directory, env=environment,
+            process = subprocess.Popen(command, cwd=working_directory, env=environment,
                                        stdout=output, stderr=output,
                                        preexec_fn=_die_with_parent)
         self._programs.append(process)
@@ -119,6 +120,12 @@ class XSession:
     def keys(self, window, *keys):
         """Key presses to a window given the keyboard focus first: there is no window manager."""
         self.xdotool("windowfocus", "--sync", window, "key", "--clearmodifiers", *keys)
+
+    def clipboard(self):
+        """The text of the clipboard, as a program put it there."""
+        result = subprocess.run(["xclip", "-selection", "clipboard", "-out"], capture_output=True,
+                                timeout=10, env=dict(os.environ, DISPLAY=self.display))
+        return result.stdout.decode("utf-8", errors="replace")
 
     def type(self, window, text):
         self.xdotool("windowfocus", "--sync", window, "type", "--delay", 40, text)
