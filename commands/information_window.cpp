@@ -4,19 +4,19 @@
 #include "records/windows1251.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace {
 
 constexpr qsizetype kMaxLines = 25;
-// A longer run without a line end counts as a line of its own, so a binary or huge file fails at
-// its 26th piece instead of being read whole.
-constexpr qint64 kMaxLineBytes = 4096;
+// The rules fill under a kilobyte and a box cannot show more than a screen, so a megabyte, for the
+// whole file and so for any one line of it, is far beyond any real text yet read in a blink; a
+// larger file, or one that never ends, is refused after that much instead of being read whole.
+constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
-QByteArray withoutLineEnd(QByteArray line)
+QByteArray withoutCarriageReturn(QByteArray line)
 {
-    if (line.endsWith('\n'))
-        line.chop(1);
     if (line.endsWith('\r'))
         line.chop(1);
     return line;
@@ -26,19 +26,26 @@ QByteArray withoutLineEnd(QByteArray line)
 
 bool Информационное_окно(Platform &platform, const QString &path, const QString &title)
 {
+    // Checked before opening: opening a pipe waits for a writer, and a device never ends.
+    if (!QFileInfo(path).isFile())
+        return false;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // And again on what was opened, should something else have taken the file's place meanwhile.
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+        return false;
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes)
+        return false;
+    file.close();
+    QList<QByteArray> fileLines = bytes.split('\n');
+    // The end of the last line is not the start of another.
+    if (fileLines.constLast().isEmpty())
+        fileLines.removeLast();
+    if (fileLines.size() > kMaxLines)
         return false;
     QStringList lines;
-    while (!file.atEnd()) {
-        if (lines.size() == kMaxLines)
-            return false;
-        const QByteArray line = file.readLine(kMaxLineBytes);
-        if (file.error() != QFileDevice::NoError)
-            return false;
-        lines.append(fromWindows1251(withoutLineEnd(line)));
-    }
-    file.close();
+    for (const QByteArray &line : fileLines)
+        lines.append(fromWindows1251(withoutCarriageReturn(line)));
 
     // A line feed, not the carriage return of the old box: a Windows message box shows a lone
     // carriage return as nothing, and would run the rules together into one paragraph.

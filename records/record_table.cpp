@@ -47,7 +47,10 @@ void RecordTable::Чтение_таблицы_рекордов_из_файла()
 {
     QFile file(dataFilePath(platform));
     const QFileInfo info(file);
-    Файл_испорчен = !info.isFile() || info.size() != kFileSize || !file.open(QIODevice::ReadOnly);
+    // Only a regular file, checked before opening, since opening a pipe waits for a writer, and
+    // again on what was opened.
+    Файл_испорчен = !info.isFile() || info.size() != kFileSize || !file.open(QIODevice::ReadOnly)
+        || file.isSequential();
     if (!Файл_испорчен) {
         Очки_рекордов[0] = kBestPossible;
         for (int i = 1; i <= kRows; ++i) {
@@ -135,15 +138,22 @@ void RecordTable::Записать_таблицу_рекордов_в_файл()
     QByteArray contents;
     for (int i = 1; i <= kRows; ++i)
         contents += Шифрованные_строки[i];
+    // Only a regular file is replaced: opening a pipe waits for its other end, and saving through a
+    // link to a device would put a file in the device's place. Whatever sits there was put there
+    // on purpose, so it is left alone and the player told.
+    const QFileInfo existing(dataFilePath(platform));
+    const bool replaceable = existing.isFile() || !existing.exists();
     // A file that already holds these very bytes, as at most starts, needs no rewrite and no wait
     // for the disk.
-    if (fileHolds(dataFilePath(platform), contents))
+    if (replaceable && fileHolds(dataFilePath(platform), contents))
         return;
     QSaveFile file(dataFilePath(platform));
-    if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit())
+    if (replaceable && file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size()
+        && file.commit())
         return;
+    const QString reason = replaceable ? file.errorString() : QStringLiteral("это не обычный файл");
     platform.showMessage(QStringLiteral("Не удалось записать таблицу рекордов в файл\n%1\n(%2)\n\n"
                                         "Рекорды сохранятся только до выхода из игры.")
-                             .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()),
+                             .arg(QDir::toNativeSeparators(file.fileName()), reason),
                          QStringLiteral("Ошибка"), Platform::Icon::Critical);
 }

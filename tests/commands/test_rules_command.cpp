@@ -1,6 +1,7 @@
 #include "commands/information_window.h"
 #include "commands/rules_command.h"
 #include "support/fake_platform.h"
+#include "support/named_pipe.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,10 +10,11 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
-enum class HelpFile { Missing, File, Directory };
+enum class HelpFile { Missing, File, Directory, NamedPipe, Link };
 
 } // namespace
 
@@ -31,7 +33,7 @@ private slots:
     void testHelpFileRefused();
     void testLargeFileReturns_data();
     void testLargeFileReturns();
-    void testLongLineShownInPieces();
+    void testLinkToRegularFileShown();
     void testChangedFileShowsAtOnce();
     void testInformationWindowReportsToCaller();
 
@@ -101,6 +103,10 @@ void RulesCommandTest::testShownText_data()
     QTest::newRow("exactly 25 lines") << numberedLines(25, "\r\n") << numberedText(25);
     QTest::newRow("25 lines, the last without a line end")
         << numberedLines(25, "\r\n").chopped(2) << numberedText(25);
+    const QByteArray a(40'000, 'a'), b(40'000, 'b'), c(40'000, 'c');
+    const QByteArray longLines = a + "\r\n" + b + "\r\n" + c + "\r\n";
+    QTest::newRow("three lines of 40,000 bytes, each one line of the box")
+        << longLines << QString::fromLatin1(a + '\n' + b + '\n' + c + '\n');
 }
 
 void RulesCommandTest::testShownText()
@@ -121,6 +127,7 @@ void RulesCommandTest::testShownText()
 void RulesCommandTest::testHelpFileRefused_data()
 {
     QTest::addColumn<HelpFile>("kind");
+    // The file's bytes, or a link's target.
     QTest::addColumn<QByteArray>("bytes");
 
     QTest::newRow("missing file") << HelpFile::Missing << QByteArray();
@@ -130,18 +137,29 @@ void RulesCommandTest::testHelpFileRefused_data()
     QTest::newRow("a blank 26th line") << HelpFile::File << numberedLines(25, "\r\n") + "\r\n";
     QTest::newRow("26 LF lines") << HelpFile::File << numberedLines(26, "\n");
     QTest::newRow("a directory named Varn.hlp") << HelpFile::Directory << QByteArray();
+    QTest::newRow("a named pipe without a writer") << HelpFile::NamedPipe << QByteArray();
+    QTest::newRow("a link to /dev/zero") << HelpFile::Link << QByteArray("/dev/zero");
+    QTest::newRow("a link to /dev/urandom") << HelpFile::Link << QByteArray("/dev/urandom");
 }
 
 void RulesCommandTest::testHelpFileRefused()
 {
-    // A help file that is missing, unreadable or longer than 25 lines shows the stop message
-    // instead.
+    // A help file that is missing, not a regular file once links are followed, or longer than 25
+    // lines shows the stop message instead, without waiting for a pipe's writer or reading a
+    // device without end.
     QFETCH(HelpFile, kind);
     QFETCH(QByteArray, bytes);
+    if ((kind == HelpFile::NamedPipe || kind == HelpFile::Link) && !NamedPipe::supported)
+        QSKIP("Named pipes and symbolic links are made the Unix way");
+    std::optional<NamedPipe> pipe;
     if (kind == HelpFile::File)
         writeHelpFile(bytes);
     if (kind == HelpFile::Directory)
         QVERIFY(QDir(directory->path()).mkdir(QStringLiteral("Varn.hlp")));
+    if (kind == HelpFile::NamedPipe)
+        QVERIFY(pipe.emplace(helpPath()).isMade());
+    if (kind == HelpFile::Link)
+        QVERIFY(QFile::link(QString::fromLatin1(bytes), helpPath()));
 
     Правила_игры_Click(platform);
 
@@ -149,6 +167,8 @@ void RulesCommandTest::testHelpFileRefused()
     QCOMPARE(platform.messages[0].text, QStringLiteral("Файл справки не найден"));
     QCOMPARE(platform.messages[0].title, QStringLiteral("Ошибка"));
     QCOMPARE(platform.messages[0].icon, Platform::Icon::Critical);
+    if (pipe)
+        QVERIFY(!pipe->wasOpened());
 }
 
 void RulesCommandTest::testLargeFileReturns_data()
@@ -165,7 +185,7 @@ void RulesCommandTest::testLargeFileReturns_data()
 
 void RulesCommandTest::testLargeFileReturns()
 {
-    // A huge file or one without line ends is cut into bounded lines, so it fails at the 26th.
+    // A file far larger than any rules text is refused without being read whole.
     QFETCH(QByteArray, bytes);
     writeHelpFile(bytes);
 
@@ -176,19 +196,22 @@ void RulesCommandTest::testLargeFileReturns()
     QCOMPARE(platform.messages[0].icon, Platform::Icon::Critical);
 }
 
-void RulesCommandTest::testLongLineShownInPieces()
+void RulesCommandTest::testLinkToRegularFileShown()
 {
-    // A line too long to read at once is shown whole, carried on over the next lines of the box.
-    const QByteArray line(10'000, 'x');
-    writeHelpFile(line + "\r\n");
+    // Varn.hlp linked to a regular file shows that file as if it lay there itself.
+    if (!NamedPipe::supported)
+        QSKIP("Symbolic links are made the Unix way");
+    writeHelpFile("rules\r\n");
+    Правила_игры_Click(platform);
+    const QString target = QDir(directory->path()).filePath(QStringLiteral("rules.txt"));
+    QVERIFY(QFile::rename(helpPath(), target));
+    QVERIFY(QFile::link(target, helpPath()));
 
     Правила_игры_Click(platform);
 
-    QCOMPARE(platform.messages.size(), 1);
-    QString text = platform.messages[0].text;
-    QVERIFY(text.endsWith(u'\n'));
-    QVERIFY(text.count(u'\n') > 1);
-    QCOMPARE(text.remove(u'\n'), QString::fromLatin1(line));
+    QCOMPARE(platform.messages.size(), 2);
+    QCOMPARE(platform.messages[1].text, platform.messages[0].text);
+    QCOMPARE(platform.messages[1].icon, Platform::Icon::Information);
 }
 
 void RulesCommandTest::testChangedFileShowsAtOnce()

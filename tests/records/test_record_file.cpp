@@ -2,6 +2,7 @@
 #include "records/record_line.h"
 #include "records/record_table.h"
 #include "support/fake_platform.h"
+#include "support/named_pipe.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +37,9 @@ private slots:
     void testPointsFieldRule();
     void testDirectoryInPlaceOfFile();
     void testReadOnlyFolder();
+    void testNotARegularFileLeftAlone_data();
+    void testNotARegularFileLeftAlone();
+    void testLinkToTableFile();
 
 private:
     QString dataPath() const
@@ -316,6 +320,62 @@ void RecordFileTest::testReadOnlyFolder()
     QVERIFY(platform.messages[0].text.contains(QDir::toNativeSeparators(dataPath())));
     QCOMPARE(platform.messages[0].icon, Platform::Icon::Critical);
     QCOMPARE(readDataFile(), original);
+}
+
+void RecordFileTest::testNotARegularFileLeftAlone_data()
+{
+    // No link to a device here: a save that wrongly followed it would, run as root, put a file in
+    // the device's place.
+    QTest::addColumn<bool>("linked");
+    QTest::newRow("a named pipe without a writer") << false;
+    QTest::newRow("a link to a named pipe") << true;
+}
+
+// Anything at Varn.dat but a regular file, links followed, reads as a damaged file without waiting
+// for a writer; it is left in place, and the player is told the table cannot be kept.
+void RecordFileTest::testNotARegularFileLeftAlone()
+{
+    if (!NamedPipe::supported)
+        QSKIP("Named pipes and symbolic links are made the Unix way");
+    QFETCH(bool, linked);
+    const QString pipePath = linked ? dataPath() + QStringLiteral(".pipe") : dataPath();
+    NamedPipe pipe(pipePath);
+    QVERIFY(pipe.isMade());
+    if (linked)
+        QVERIFY(QFile::link(pipePath, dataPath()));
+
+    RecordTable table(platform);
+    table.Чтение_таблицы_рекордов_из_файла();
+    QVERIFY(table.Файл_испорчен);
+    verifyEmptyTable(table);
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY(platform.messages[0].text.contains(QDir::toNativeSeparators(dataPath())));
+    QCOMPARE(platform.messages[0].title, QStringLiteral("Ошибка"));
+    const QFileInfo pipeInfo(pipePath);
+    QVERIFY(pipeInfo.exists() && !pipeInfo.isFile());
+    QVERIFY(!pipe.wasOpened());
+}
+
+// Varn.dat linked to a regular file: the table is read from it and saved through the link.
+void RecordFileTest::testLinkToTableFile()
+{
+    if (!NamedPipe::supported)
+        QSKIP("Symbolic links are made the Unix way");
+    writeDataFile(fileOfRows({row("Anna", "  90")}));
+    const QString target = dataPath() + QStringLiteral(".target");
+    QVERIFY(QFile::rename(dataPath(), target));
+    QVERIFY(QFile::link(target, dataPath()));
+
+    RecordTable table(platform);
+    table.Чтение_таблицы_рекордов_из_файла();
+    QVERIFY(!table.Файл_испорчен);
+    QCOMPARE(table.Очки_рекордов[1], qint16(90));
+    platform.answers = {QStringLiteral("Boris")};
+    table.Внести_в_таблицу_новый_рекорд(120);
+
+    QVERIFY(platform.messages.isEmpty());
+    QVERIFY(QFileInfo(dataPath()).isSymLink());
+    QCOMPARE(readDataFile(), fileOfRows({row("Boris", " 120"), row("Anna", "  90")}));
 }
 
 QTEST_GUILESS_MAIN(RecordFileTest)
