@@ -22,7 +22,7 @@ class GameWindow:
         self.session = session
         self.process = session.start(launch.command, working_directory, log, launch.environment)
         started = time.monotonic()
-        self.id = session.wait_window(TITLE)
+        self.id = session.wait_window(TITLE, launch.patience)
         x, y, width, height = session.geometry(self.id)
         if width != CLIENT_WIDTH or height <= CLIENT_HEIGHT:
             raise Failure(f"the main window is {width} × {height}, not a client area of "

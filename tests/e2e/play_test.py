@@ -49,6 +49,8 @@ class Launch:
         self.command = [wine_run, self.program] if self.wine else [self.program]
         self.environment = ({"WINEPREFIX": os.path.join(root, "wine"),
                              "QT_QPA_PLATFORM": "windows"} if self.wine else {})
+        # Seconds for the window to appear: Wine starts its own services with the program.
+        self.patience = 30 if self.wine else 10
 
     def end(self):
         """Ends every Wine process of the prefix, which outlive the program's own."""
@@ -104,7 +106,7 @@ class Play:
         return None if result == "box" else result
 
     def end_of_game(self, name, patience):
-        """Closes "Все лисы найдены"; when a name is asked within patience seconds, types it and
+        """Closes "Все лисы найдены"; when a name is asked within patience seconds, enters it and
         sees the panel open. Returns whether the result entered the table."""
         self.window.answer(END_TITLE, "Return")
         try:
@@ -113,7 +115,7 @@ class Play:
             return False
         box = self.session.find_window(NAME_TITLE)
         if name:
-            self.session.type(box, name)
+            self.session.paste(box, name)
         self.session.keys(box, "Return")
         self.session.wait_gone(NAME_TITLE)
         self.wait_for_board("the panel to open after the name entry", self.window.panel_shown)

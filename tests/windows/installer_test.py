@@ -57,6 +57,7 @@ class Launch:
     def __init__(self, wine, program):
         self.command = [wine.wine_run, program]
         self.environment = wine.environment
+        self.patience = 30
 
 
 def check(condition, failure):
