@@ -2,10 +2,12 @@
 """Draws the game's pictures and writes them beside this script.
 
 fox.xpm, flag.xpm, icon.xpm and logo.xpm are what the program embeds; varn.ico carries the same
-icon for the Windows executable and varn.png for the Linux desktop entry. Only the standard
-library is used, so anyone can redraw them:  python3 resources/draw_pictures.py
+icon for the Windows executable and varn.png for the Linux desktop entry. varn_32.png to
+varn_256.png are the icon's design drawn afresh at the sizes a desktop's menu and app grid show.
+Only the standard library is used, so anyone can redraw them:  python3 resources/draw_pictures.py
 """
 
+import math
 import os
 import struct
 import zlib
@@ -212,23 +214,84 @@ def write_ico(rows, palette):
         file.write(directory + entry + image)
 
 
-def write_png(rows, palette):
+def write_png(name, pixels):
+    """An opaque RGB picture from rows of (r, g, b) tuples."""
     def chunk(kind, data):
         return (struct.pack(">I", len(data)) + kind + data
                 + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
 
-    raw = b"".join(b"\0" + b"".join(bytes(rgb(palette[char])) for char in row) for row in rows)
-    header = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 2, 0, 0, 0)
-    with open(os.path.join(HERE, "varn.png"), "wb") as file:
+    raw = b"".join(b"\0" + b"".join(bytes(pixel) for pixel in row) for row in pixels)
+    header = struct.pack(">IIBBBBB", len(pixels[0]), len(pixels), 8, 2, 0, 0, 0)
+    with open(os.path.join(HERE, name), "wb") as file:
         file.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
                    + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def distance_to_edges(polygon, x, y):
+    """How far the point (x, y) lies from the nearest edge of a closed polygon."""
+    nearest = math.inf
+    for (ax, ay), (bx, by) in zip(polygon, polygon[1:] + polygon[:1]):
+        dx, dy = bx - ax, by - ay
+        t = max(0.0, min(1.0, ((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy)))
+        nearest = min(nearest, math.hypot(x - ax - t * dx, y - ay - t * dy))
+    return nearest
+
+
+# The icon's design on a 16 × 16 grid, as icon() draws it pixel by pixel.
+ICON_HEAD = [(0.8, 0.8), (4.6, 4), (11.4, 4), (15.2, 0.8), (16, 2.5), (16, 9), (8, 15.6),
+             (0, 9), (0, 2.5)]
+ICON_EAR = [(0.9, 2.3), (3.6, 5), (0.9, 5)]
+ICON_CHEEK = [(0, 8), (4, 8), (8, 12), (8, 16), (0, 16)]
+
+
+def icon_colour(x, y, border):
+    """The icon's colour at a point of the 16 × 16 grid, the head ringed border units wide."""
+    if not inside(ICON_HEAD, x, y):
+        return "g"
+    if distance_to_edges(ICON_HEAD, x, y) < border:
+        return "b"
+    eyes = (ellipse(4.5, 7.5, 0.75, 0.75), ellipse(11.5, 7.5, 0.75, 0.75))
+    if ellipse(8, 13.2, 1.25, 1.0)(x, y) or any(eye(x, y) for eye in eyes):
+        return "k"
+    if inside(ICON_EAR, x, y) or inside(mirrored(ICON_EAR, 16), x, y):
+        return "k"
+    if inside(ICON_CHEEK, x, y) or inside(mirrored(ICON_CHEEK, 16), x, y):
+        return "w"
+    return "o"
+
+
+def large_icon(size, samples=4):
+    """The icon drawn at size × size from its shapes, each pixel the mean of samples² points, so
+    its edges are smooth rather than the 16 × 16 pixels blown up."""
+    palette = {char: rgb(value) for char, value in icon()[1].items()}
+    unit = 16 / size
+    border = max(1, round(size / 20)) * unit  # the ring stays a few pixels wide at any size
+    pixels = []
+    for py in range(size):
+        row = []
+        for px in range(size):
+            total = [0, 0, 0]
+            for sy in range(samples):
+                for sx in range(samples):
+                    colour = palette[icon_colour((px + (sx + 0.5) / samples) * unit,
+                                                 (py + (sy + 0.5) / samples) * unit, border)]
+                    total = [t + c for t, c in zip(total, colour)]
+            row.append(tuple(round(t / samples ** 2) for t in total))
+        pixels.append(row)
+    return pixels
+
+
+LARGE_ICON_SIZES = (32, 48, 64, 128, 256)
 
 
 def main():
     for name, draw in (("fox", fox), ("flag", flag), ("icon", icon), ("logo", logo)):
         write_xpm(name, *draw())
     write_ico(*icon())
-    write_png(*icon())
+    rows, palette = icon()
+    write_png("varn.png", [[rgb(palette[char]) for char in row] for row in rows])
+    for size in LARGE_ICON_SIZES:
+        write_png(f"varn_{size}.png", large_icon(size))
 
 
 if __name__ == "__main__":
