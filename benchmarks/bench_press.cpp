@@ -15,6 +15,7 @@ const QStringList kBoard = {
 };
 constexpr int kNumberCell = 44;
 constexpr int kZeroCell = 46;
+constexpr int kNoPress = -1;
 
 } // namespace
 
@@ -29,9 +30,6 @@ private slots:
     void benchFlagLinesOfOpenedCell();
 
 private:
-    // Puts back what a press changed, so every round presses the same unopened cell.
-    void reopen(int cell);
-
     std::unique_ptr<GameFixture> fixture;
 };
 
@@ -41,50 +39,46 @@ void PressBenchmark::init()
     fixture->startWith(kBoard);
 }
 
-void PressBenchmark::reopen(int cell)
-{
-    Game &game = fixture->game;
-    game.Открытые[cell] = false;
-    game.Флаг.fill(false);
-    game.Ходы = 0;
-    game.Очки = 300;
-}
-
 void PressBenchmark::benchOpen_data()
 {
     QTest::addColumn<int>("cell");
-    QTest::addColumn<QString>("number");
-    QTest::newRow("a number") << kNumberCell << QStringLiteral("2");
-    QTest::newRow("a zero, which flags every unopened cell on its lines")
-        << kZeroCell << QStringLiteral("0");
+    QTest::addColumn<int>("number");
+    QTest::newRow("a new game alone, to subtract from the rows below") << kNoPress << -1;
+    QTest::newRow("a new game, then a number") << kNumberCell << 2;
+    QTest::newRow("a new game, then a zero, which flags every unopened cell on its lines")
+        << kZeroCell << 0;
 }
 
 void PressBenchmark::benchOpen()
 {
-    // A left press on an unopened cell without a fox.
+    // A left press on an unopened cell without a fox, in a game started afresh each round.
     QFETCH(int, cell);
-    QFETCH(QString, number);
+    QFETCH(int, number);
     Game &game = fixture->game;
+    const QList<int> foxes = foxesIn(kBoard);
     QBENCHMARK
     {
-        game.Клетка_MouseDown(cell, Game::Left);
-        reopen(cell);
+        fixture->platform.placeFoxesAt(foxes);
+        game.Новая_игра_Click();
+        if (cell != kNoPress)
+            game.Клетка_MouseDown(cell, Game::Button::Left);
     }
-    QCOMPARE(game.Число[cell], number);
+    if (cell != kNoPress)
+        QCOMPARE(game.cellView(cell).number, number);
 }
 
 void PressBenchmark::benchFlagLinesOfOpenedCell()
 {
-    // A right press on an opened cell without a fox flags its lines.
+    // A right press on an opened cell without a fox flags its lines; flags once set stay, so each
+    // round does the same work.
     Game &game = fixture->game;
-    game.Клетка_MouseDown(kNumberCell, Game::Left);
-    game.Клетка_MouseDown(kNumberCell, Game::Right);
+    game.Клетка_MouseDown(kNumberCell, Game::Button::Left);
+    game.Клетка_MouseDown(kNumberCell, Game::Button::Right);
     // Every cell of the centre's four lines but itself, foxes too.
     QCOMPARE(fixture->flagCount(), 35);
     QBENCHMARK
     {
-        game.Клетка_MouseDown(kNumberCell, Game::Right);
-        game.Флаг.fill(false);
+        game.Клетка_MouseDown(kNumberCell, Game::Button::Right);
     }
 }
 

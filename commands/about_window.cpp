@@ -1,6 +1,7 @@
 #include "commands/about_window.h"
 
 #include "commands/about_texts.h"
+#include "resources/fonts.h"
 #include "resources/pictures.h"
 
 #include <QIcon>
@@ -9,18 +10,6 @@
 #include <QPushButton>
 
 namespace {
-
-// The labels are sized in pixels, so their fonts are too; the Liberation families stand in for
-// the Windows fonts with the same metrics where those are missing.
-QFont pixelFont(const QStringList &families, int pixels, bool bold, bool italic = false)
-{
-    QFont font;
-    font.setFamilies(families);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
 
 QLabel *addLabel(QWidget *window, const char *name, const QRect &place)
 {
@@ -62,19 +51,14 @@ AboutWindow::AboutWindow(QWidget *owner)
     picIcon->setPixmap(logoPicture());
 
     lblTitle = addLabel(this, "lblTitle", {90, 20, 190, 20});
-    lblTitle->setFont(pixelFont(
-        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}, 20, true, true));
+    lblTitle->setFont(pixelFont({FontSpec::Family::TimesNewRoman, 20, true, true}));
     setBlackText(lblTitle);
 
     lblVersion = addLabel(this, "lblVersion", {90, 40, 190, 20});
-    lblVersion->setFont(
-        pixelFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                   QStringLiteral("Liberation Sans")},
-                  11, true));
+    lblVersion->setFont(pixelFont({FontSpec::Family::SansSerif, 11, true}));
 
     lblDescription = addLabel(this, "lblDescription", {90, 70, 190, 70});
-    lblDescription->setFont(
-        pixelFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 13, false));
+    lblDescription->setFont(pixelFont({FontSpec::Family::Arial, 13}));
     setBlackText(lblDescription);
 
     lblDisclaimer = addLabel(this, "lblDisclaimer", {20, 160, 260, 71});

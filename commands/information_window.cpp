@@ -1,6 +1,6 @@
 #include "commands/information_window.h"
 
-#include "game/platform.h"
+#include "platform/platform.h"
 #include "records/windows1251.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "commands/rules_command.h"
 
 #include "commands/information_window.h"
-#include "game/platform.h"
+#include "platform/platform.h"
 
 #include <QDir>
 

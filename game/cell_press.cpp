@@ -1,22 +1,21 @@
 #include "game/game.h"
-#include "game/platform.h"
 #include "records/records_panel.h"
 
-void Game::Клетка_MouseDown(int index, int button)
+void Game::Клетка_MouseDown(int index, Button button)
 {
-    if (panel.Таблица_показана)
+    if (m_panel.Таблица_показана)
         return;
     // Any button starts the stopwatch, even one that does nothing else.
-    if (Первый_ход) {
-        Первый_ход = false;
-        platform.setStopwatchEnabled(true);
+    if (m_state.Первый_ход) {
+        m_state.Первый_ход = false;
+        emit stopwatchSwitched(true);
     }
-    if (button == Left) {
+    if (button == Button::Left) {
         Открыть_клетку(index);
-    } else if (button == Right) {
-        if (!Открытые[index])
-            Флаг[index] = !Флаг[index];
-        else if (!Лисы[index])
+    } else if (button == Button::Right) {
+        if (!m_state.Открытые[index])
+            m_state.Флаг[index] = !m_state.Флаг[index];
+        else if (!m_state.Лисы[index])
             Расставить_флажки(index);
     }
     emit changed();
@@ -25,30 +24,25 @@ void Game::Клетка_MouseDown(int index, int button)
 // Once the game is over cells still open and show their numbers, but nothing is counted.
 void Game::Открыть_клетку(int index)
 {
-    if (Открытые[index])
+    if (m_state.Открытые[index])
         return;
-    Флаг[index] = false;
-    Открытые[index] = true;
-    if (!Конец_игры)
+    m_state.Флаг[index] = false;
+    m_state.Открытые[index] = true;
+    if (!m_state.Конец_игры)
         Снять_очки_за_ход();
-    if (Лисы[index]) {
-        ++Найдено_лис;
-        lblFox = QString::number(Найдено_лис);
-        Лиса[index] = true;
-        if (Найдено_лис == 5)
+    if (m_state.Лисы[index]) {
+        ++m_state.Найдено_лис;
+        if (m_state.Найдено_лис == kFoxCount)
             Игра_окончена();
-    } else {
-        Пеленгатор(index);
-        // A zero means no fox on any of its lines.
-        if (Число[index].toInt() == 0)
-            Расставить_флажки(index);
+    } else if (Пеленгатор(index) == 0) {
+        // No fox on any of its lines.
+        Расставить_флажки(index);
     }
 }
 
 void Game::Снять_очки_за_ход()
 {
-    ++Ходы;
-    lblLead = QString::number(Ходы);
-    Очки = Очки <= 10 ? 0 : Очки - 10;
-    lblPoint = QString::number(Очки);
+    ++m_state.Ходы;
+    m_state.Очки
+        = qint16(m_state.Очки <= kPointsPerOpenedCell ? 0 : m_state.Очки - kPointsPerOpenedCell);
 }

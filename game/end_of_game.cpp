@@ -1,5 +1,5 @@
 #include "game/game.h"
-#include "game/platform.h"
+#include "platform/platform.h"
 #include "records/record_table.h"
 #include "records/records_panel.h"
 
@@ -7,14 +7,14 @@
 // name.
 void Game::Игра_окончена()
 {
-    platform.setStopwatchEnabled(false);
-    Конец_игры = true;
+    emit stopwatchSwitched(false);
+    m_state.Конец_игры = true;
     // The fifth fox is on screen before the box covers the window.
     emit changed();
-    platform.showMessage(QStringLiteral("Все лисы найдены"), QStringLiteral("Игра окончена"),
-                         Platform::Icon::None);
-    if (Очки > table.Очки_рекордов[10]) {
-        table.Внести_в_таблицу_новый_рекорд(Очки);
-        panel.Рекорды_Click();
+    m_platform.showMessage(QStringLiteral("Все лисы найдены"), QStringLiteral("Игра окончена"),
+                           Platform::Icon::None);
+    if (qualifies(m_table.rows(), m_state.Очки)) {
+        m_table.Внести_в_таблицу_новый_рекорд(m_state.Очки);
+        m_panel.Рекорды_Click();
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/cell.h"
+#include "game/rules.h"
 
 #include <QObject>
 #include <QString>
@@ -10,33 +11,11 @@ class Platform;
 class RecordTable;
 class RecordsPanel;
 
-// One game on the board of 10 × 10 cells: its counters, its hidden foxes, and what the board's
-// controls and the status column show of it. The window paints from this state and turns its
-// events into the calls below; every call ends by announcing the change.
-class Game : public QObject
+// The state of one game. Flags are the player's marks and nothing else reads them; a found fox
+// and the number of an opened cell follow from the foxes and the opened cells.
+struct GameState
 {
-    Q_OBJECT
-
-public:
-    enum Button { Left = 1, Right = 2, Middle = 4 };
-
-    Game(Platform &platform, RecordTable &table, RecordsPanel &panel);
-
-    // Events of the window.
-    void Загрузка();
-    void Новая_игра_Click();
-    void Клетка_MouseDown(int index, int button);
-    void Секундомер_Timer();
-
-    // The steps they are made of.
-    void Инициализация();
-    void Размещение_лис();
-    void Пеленгатор(int index);
-    void Расставить_флажки(int index);
-    void Игра_окончена();
-
-    // The game's state.
-    qint16 Очки = 300;
+    qint16 Очки = kStartingPoints;
     qint16 Секунды = 0;
     qint16 Ходы = 0;
     qint16 Найдено_лис = 0;
@@ -44,28 +23,70 @@ public:
     bool Конец_игры = false;
     std::array<bool, kCellCount> Лисы {};
     std::array<bool, kCellCount> Открытые {};
-
-    // What the board shows: a found fox, a flag, the number of an opened cell.
-    std::array<bool, kCellCount> Лиса {};
     std::array<bool, kCellCount> Флаг {};
-    std::array<QString, kCellCount> Число;
+};
 
-    // The captions of the status column's value labels: empty after a reset, never "0" then.
+// What one cell of the board shows.
+struct CellView
+{
+    bool fox = false;
+    bool flag = false;
+    // The direction finder's number of an opened cell without a fox, else -1.
+    int number = -1;
+
+    friend bool operator==(const CellView &, const CellView &) = default;
+};
+
+// The value labels of the status column: empty until their counter is first shown.
+struct StatusCaptions
+{
     QString lblLead;
     QString lblFox;
     QString lblTime;
     QString lblPoint;
+};
+
+// One game on the board of 10 × 10 cells. The window paints from its state and turns its events
+// into the calls below; only those calls change the state, and each ends by announcing it.
+class Game : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Button { Other = 0, Left = 1, Right = 2, Middle = 4 };
+
+    Game(Platform &platform, RecordTable &table, RecordsPanel &panel);
+
+    // Events of the window.
+    void Загрузка();
+    void Новая_игра_Click();
+    void Клетка_MouseDown(int index, Button button);
+    void Секундомер_Timer();
+
+    // How many foxes lie on the lines of a cell, found ones included.
+    int Пеленгатор(int index) const;
+
+    const GameState &state() const { return m_state; }
+    CellView cellView(int index) const;
+    StatusCaptions statusCaptions() const;
 
 signals:
     void changed();
     // Only the status captions changed: a tick leaves the board as it was.
     void statusChanged();
+    // The stopwatch runs from the first press of a game until its end or the next reset.
+    void stopwatchSwitched(bool running);
 
 private:
+    void Инициализация();
+    void Размещение_лис();
+    void Расставить_флажки(int index);
+    void Игра_окончена();
     void Открыть_клетку(int index);
     void Снять_очки_за_ход();
 
-    Platform &platform;
-    RecordTable &table;
-    RecordsPanel &panel;
+    Platform &m_platform;
+    RecordTable &m_table;
+    RecordsPanel &m_panel;
+    GameState m_state;
 };

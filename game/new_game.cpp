@@ -1,21 +1,21 @@
 #include "game/game.h"
-#include "game/platform.h"
 #include "game/random_cell.h"
+#include "platform/platform.h"
 #include "records/record_table.h"
 #include "records/records_panel.h"
 
 Game::Game(Platform &platform, RecordTable &table, RecordsPanel &panel)
-    : platform(platform)
-    , table(table)
-    , panel(panel)
+    : m_platform(platform)
+    , m_table(table)
+    , m_panel(panel)
 { }
 
 // Runs once, before the window is first shown. The generator was seeded when the platform was
 // made, so games of one run follow one random sequence.
 void Game::Загрузка()
 {
-    table.Чтение_таблицы_рекордов_из_файла();
-    table.Последнее_имя.clear();
+    m_table.Чтение_таблицы_рекордов_из_файла();
+    m_table.Последнее_имя.clear();
     Инициализация();
     Размещение_лис();
     emit changed();
@@ -29,36 +29,23 @@ void Game::Новая_игра_Click()
     emit changed();
 }
 
+// Counters, flags, foxes and opened cells back to a fresh game; the stopwatch stops.
 void Game::Инициализация()
 {
-    Ходы = 0;
-    Найдено_лис = 0;
-    Секунды = 0;
-    Очки = 300;
-    lblLead.clear();
-    lblFox.clear();
-    lblPoint.clear();
-    lblTime.clear();
-    platform.setStopwatchEnabled(false);
-    Первый_ход = true;
-    Конец_игры = false;
+    m_state = GameState();
+    emit stopwatchSwitched(false);
     // The panel stays on screen, but cells take presses again at once.
-    panel.Таблица_показана = false;
-    Лисы.fill(false);
-    Открытые.fill(false);
-    Лиса.fill(false);
-    Флаг.fill(false);
-    Число.fill(QString());
+    m_panel.Таблица_показана = false;
 }
 
 // Each cell has the same chance; a draw that hits a fox already placed is dropped.
 void Game::Размещение_лис()
 {
     int placed = 0;
-    while (placed < 5) {
-        const int k = cellFromUnit(platform.nextRandom());
-        if (!Лисы[k]) {
-            Лисы[k] = true;
+    while (placed < kFoxCount) {
+        const int k = cellFromUnit(m_platform.nextRandom());
+        if (!m_state.Лисы[k]) {
+            m_state.Лисы[k] = true;
             ++placed;
         }
     }

@@ -2,16 +2,12 @@
 
 #include <limits>
 
-// A point falls at seconds 5, 10, 15 and so on, never below 0.
 void Game::Секундомер_Timer()
 {
     // The counter is 16 bits wide: after nine hours it holds at its largest value.
-    if (Секунды < std::numeric_limits<qint16>::max())
-        ++Секунды;
-    lblTime = QString::number(Секунды);
-    if (Секунды % 5 == 0 && Очки > 0) {
-        --Очки;
-        lblPoint = QString::number(Очки);
-    }
+    if (m_state.Секунды < std::numeric_limits<qint16>::max())
+        ++m_state.Секунды;
+    if (m_state.Секунды % kSecondsPerPoint == 0 && m_state.Очки > 0)
+        --m_state.Очки;
     emit statusChanged();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "game/game.h"
+
 #include <QPixmap>
 #include <QWidget>
-
-class Game;
 
 // The whole client area under the menu bar: paints the cells' numbers, flags and foxes and the
 // 38 lines from the game's state, back to front, and turns presses into cell numbers.
@@ -15,20 +15,21 @@ public:
     explicit BoardWidget(const Game &game, QWidget *parent = nullptr);
 
 signals:
-    // button: 1 left, 2 right, 4 middle.
-    void cellPressed(int index, int button);
+    void cellPressed(int index, Game::Button button);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    void paintNumbers(QPainter &painter) const;
-    void paintPictures(QPainter &painter, const QPixmap &picture,
-                       const std::array<bool, 100> &shown) const;
-    void paintLines(QPainter &painter, int first, int last) const;
+    using Cells = std::array<CellView, kCellCount>;
 
-    const Game &game;
+    void paintNumbers(QPainter &painter, const Cells &cells) const;
+    void paintPictures(QPainter &painter, const QPixmap &picture, const Cells &cells,
+                       bool CellView::*shown) const;
+    void paintLines(QPainter &painter) const;
+
+    const Game &m_game;
     const QPixmap fox;
     const QPixmap flag;
     const QFont numberFont;

@@ -1,12 +1,13 @@
+#include "main_window/centring.h"
 #include "main_window/main_window.h"
+#include "main_window/qt_platform.h"
 #include "resources/pictures.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QScreen>
-#include <QStyle>
 #include <QTranslator>
+#include <algorithm>
 
 int main(int argc, char *argv[])
 {
@@ -15,7 +16,9 @@ int main(int argc, char *argv[])
     // go as well over the socket, with no answer to wait for.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
-    QApplication app(argc, argv);
+    // The program has no command line: Qt's own options, such as -reverse, must not reach it.
+    int argumentCount = std::min(argc, 1);
+    QApplication app(argumentCount, argv);
     QApplication::setApplicationName(QStringLiteral("Varn"));
     QApplication::setWindowIcon(QIcon(iconPicture()));
     // Qt's own words, in the text box's menu and the dialogs' buttons, in the game's language.
@@ -24,10 +27,10 @@ int main(int argc, char *argv[])
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtWords);
 
-    MainWindow window;
-    window.adjustSize();
-    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                           window.screen()->availableGeometry()));
+    QtPlatform platform;
+    MainWindow window(platform);
+    platform.setOwner(&window);
+    centreOnScreen(window);
     window.show();
     return app.exec();
 }

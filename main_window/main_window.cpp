@@ -2,45 +2,41 @@
 
 #include "commands/about_window.h"
 #include "commands/rules_command.h"
-#include "main_window/board_widget.h"
-#include "main_window/records_panel_view.h"
-#include "main_window/status_column.h"
 
 #include <QLayout>
 #include <QMenuBar>
+#include <chrono>
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(Platform &platform)
     : QMainWindow(nullptr,
                   Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                       | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_platform(*this, Секундомер)
-    , m_table(m_platform)
+    , m_platform(platform)
+    , m_table(platform, kBestResult)
     , m_panel(m_table)
-    , m_game(m_platform, m_table, m_panel)
-    , m_board(new BoardWidget(m_game, this))
-    , m_status(std::make_unique<StatusColumn>(*m_board))
-    , m_panelView(std::make_unique<RecordsPanelView>(*m_board, m_panel))
+    , m_game(platform, m_table, m_panel)
+    , m_board(m_game, this)
+    , m_status(m_board)
+    , m_panelView(m_board, m_panel, m_table)
 {
     setObjectName(QStringLiteral("Главное_окно"));
     setWindowTitle(QStringLiteral("Зарнак"));
-    setCentralWidget(m_board);
+    setCentralWidget(&m_board);
     buildMenus();
     // Fixed to the client area and the menu bar: no resizing, no maximising.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Enabled as laid out; the load handler's reset disables it before the window is shown.
-    Секундомер.setInterval(1000);
-    Секундомер.start();
+    Секундомер.setInterval(std::chrono::seconds(1));
     connect(&Секундомер, &QTimer::timeout, &m_game, &Game::Секундомер_Timer);
-    connect(m_board, &BoardWidget::cellPressed, &m_game, &Game::Клетка_MouseDown);
+    connect(&m_game, &Game::stopwatchSwitched, &Секундомер,
+            [this](bool running) { running ? Секундомер.start() : Секундомер.stop(); });
+    connect(&m_board, &BoardWidget::cellPressed, &m_game, &Game::Клетка_MouseDown);
     connect(&m_game, &Game::changed, this, &MainWindow::refresh);
-    connect(&m_game, &Game::statusChanged, this, [this] { m_status->show(m_game); });
-    connect(&m_panel, &RecordsPanel::changed, this, &MainWindow::refresh);
+    connect(&m_game, &Game::statusChanged, this,
+            [this] { m_status.show(m_game.statusCaptions()); });
 
     m_game.Загрузка();
 }
-
-MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
@@ -73,7 +69,6 @@ void MainWindow::buildMenus()
 
 void MainWindow::refresh()
 {
-    m_status->show(m_game);
-    m_panelView->show(m_panel, m_table);
-    m_board->update();
+    m_status.show(m_game.statusCaptions());
+    m_board.update();
 }

@@ -1,17 +1,16 @@
 #pragma once
 
 #include "game/game.h"
-#include "main_window/qt_platform.h"
+#include "main_window/board_widget.h"
+#include "main_window/records_panel_view.h"
+#include "main_window/status_column.h"
 #include "records/record_table.h"
 #include "records/records_panel.h"
 
 #include <QMainWindow>
 #include <QTimer>
-#include <memory>
 
-class BoardWidget;
-class RecordsPanelView;
-class StatusColumn;
+class Platform;
 
 // Главное_окно: the board, the status column, the menus and the panel of best results. It owns
 // the game and the table, turns its events into their calls, and shows what they hold.
@@ -21,27 +20,26 @@ class MainWindow : public QMainWindow
 
 public:
     // Builds every control, then runs the load handler; the caller shows the window.
-    MainWindow();
-    ~MainWindow() override;
+    explicit MainWindow(Platform &platform);
 
     Game &game() { return m_game; }
-    RecordTable &table() { return m_table; }
+    const RecordTable &table() const { return m_table; }
     RecordsPanel &panel() { return m_panel; }
-    BoardWidget *board() const { return m_board; }
-    RecordsPanelView &panelView() const { return *m_panelView; }
-    StatusColumn &status() const { return *m_status; }
+    BoardWidget &board() { return m_board; }
+    RecordsPanelView &panelView() { return m_panelView; }
+    StatusColumn &status() { return m_status; }
     QTimer &stopwatch() { return Секундомер; }
 
 private:
     void buildMenus();
     void refresh();
 
+    Platform &m_platform;
     QTimer Секундомер;
-    QtPlatform m_platform;
     RecordTable m_table;
     RecordsPanel m_panel;
     Game m_game;
-    BoardWidget *m_board;
-    std::unique_ptr<StatusColumn> m_status;
-    std::unique_ptr<RecordsPanelView> m_panelView;
+    BoardWidget m_board;
+    StatusColumn m_status;
+    RecordsPanelView m_panelView;
 };

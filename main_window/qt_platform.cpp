@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QTimer>
 #include <chrono>
 
 namespace {
@@ -26,23 +25,21 @@ QMessageBox::Icon boxIcon(Platform::Icon icon)
 } // namespace
 
 // Seeded once from the clock: every game of a run continues the same sequence.
-QtPlatform::QtPlatform(QWidget &owner, QTimer &stopwatch)
-    : owner(owner)
-    , stopwatch(stopwatch)
-    , generator(static_cast<std::mt19937::result_type>(
-          std::chrono::system_clock::now().time_since_epoch().count()))
+QtPlatform::QtPlatform()
+    : generator(static_cast<std::mt19937::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()))
 { }
 
 void QtPlatform::showMessage(const QString &text, const QString &title, Icon icon)
 {
-    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, &owner);
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, owner);
     box.exec();
 }
 
 QString QtPlatform::askText(const QString &prompt, const QString &title,
                             const QString &defaultAnswer)
 {
-    QInputDialog dialog(&owner);
+    QInputDialog dialog(owner);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultAnswer);
@@ -50,14 +47,6 @@ QString QtPlatform::askText(const QString &prompt, const QString &title,
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Отмена"));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
-}
-
-void QtPlatform::setStopwatchEnabled(bool enabled)
-{
-    if (enabled)
-        stopwatch.start();
-    else
-        stopwatch.stop();
 }
 
 QString QtPlatform::programDirectory() const

@@ -1,27 +1,27 @@
 #pragma once
 
-#include "game/platform.h"
+#include "platform/platform.h"
 
+#include <QPointer>
+#include <QWidget>
 #include <random>
 
-class QTimer;
-class QWidget;
-
-// The real dialogs, stopwatch, directory and generator behind the logic.
+// The real dialogs, directory and generator behind the logic.
 class QtPlatform : public Platform
 {
 public:
-    QtPlatform(QWidget &owner, QTimer &stopwatch);
+    QtPlatform();
+
+    // The window the dialogs open over; until it is set they open on their own.
+    void setOwner(QWidget *window) { owner = window; }
 
     void showMessage(const QString &text, const QString &title, Icon icon) override;
     QString askText(const QString &prompt, const QString &title,
                     const QString &defaultAnswer) override;
-    void setStopwatchEnabled(bool enabled) override;
     QString programDirectory() const override;
     float nextRandom() override;
 
 private:
-    QWidget &owner;
-    QTimer &stopwatch;
+    QPointer<QWidget> owner;
     std::mt19937 generator;
 };

@@ -2,21 +2,25 @@
 
 #include <QPushButton>
 #include <QTextEdit>
+#include <QWidget>
 
 class RecordTable;
 class RecordsPanel;
 
-// The five controls of the panel of best results, shown and hidden together over the board.
-class RecordsPanelView
+// The panel of best results over the board: five controls shown and hidden as one.
+class RecordsPanelView : public QWidget
 {
-public:
-    RecordsPanelView(QWidget &surface, RecordsPanel &panel);
+    Q_OBJECT
 
-    void show(const RecordsPanel &panel, const RecordTable &table);
+public:
+    RecordsPanelView(QWidget &surface, RecordsPanel &panel, const RecordTable &table);
 
     QPushButton *Рамка_таблицы_рекордов;
-    QPushButton *Лучшие_результаты;
     QTextEdit *Таблица_рекордов;
     QPushButton *Кнопка_ок;
     QPushButton *Кнопка_очистить;
+    QPushButton *Лучшие_результаты;
+
+private:
+    void showText(const QString &text);
 };

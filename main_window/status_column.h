@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-class Game;
+struct StatusCaptions;
 
 // The four captions on the right of the board, each with its value label in front of it.
 class StatusColumn
@@ -10,7 +10,7 @@ class StatusColumn
 public:
     explicit StatusColumn(QWidget &surface);
 
-    void show(const Game &game);
+    void show(const StatusCaptions &captions);
 
     QLabel *lblLead;
     QLabel *lblFox;

@@ -1,41 +1,49 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
-#include <array>
+#include "records/record_rows.h"
+
+#include <QObject>
 
 class Platform;
 
-// The ten best results, kept in memory and mirrored, lightly enciphered, in Varn.dat beside the
-// executable. Rows 1 to 10 hold the table, best first. Row 11 holds a candidate while a result is
-// entered and afterwards the row that dropped out; row 0 is the work row of the exchanges.
-class RecordTable
+// The ten best results, kept in memory and mirrored in Varn.dat beside the executable. Each
+// procedure asks, writes and tells around the pure rules of record_rows.h.
+class RecordTable : public QObject
 {
+    Q_OBJECT
+
 public:
-    explicit RecordTable(Platform &platform);
+    // bestPossible: the most one game can score, so the most the first row may hold.
+    RecordTable(Platform &platform, qint16 bestPossible);
 
     // Once at start: a missing or damaged file becomes the empty table, in silence.
     void Чтение_таблицы_рекордов_из_файла();
     void Очистить_таблицу_рекордов();
-    // Record lines, the text box's text and the data file, in that order.
+    // The file's bytes, the text box's text and the data file, in that order.
     void Полностью_обновить_таблицу_рекордов();
     // Asks for a name and enters the points below every row with as many or more.
     void Внести_в_таблицу_новый_рекорд(qint16 очки);
 
-    std::array<QString, 12> Имена_рекордов;
-    std::array<qint16, 12> Очки_рекордов {};
-    std::array<QString, 11> Строки_рекордов;
-    std::array<QByteArray, 11> Шифрованные_строки;
+    const RecordRows &rows() const { return m_rows; }
+
     bool Файл_испорчен = false;
     // The name typed last, unpadded: the default of the next name entry.
     QString Последнее_имя;
     // The whole text of the panel's text box.
     QString Таблица_рекордов;
 
+signals:
+    // Emitted as soon as the text is rebuilt, before the file is written, so that a box telling
+    // of a failed write opens over the new text.
+    void textChanged();
+
 private:
     void Корректировать_массивы_запись_и_шифровка();
     void Вывести_таблицу_рекордов_в_TextBox();
     void Записать_таблицу_рекордов_в_файл();
 
-    Platform &platform;
+    Platform &m_platform;
+    const qint16 m_bestPossible;
+    RecordRows m_rows;
+    QByteArray Шифрованные_строки;
 };

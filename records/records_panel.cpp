@@ -3,7 +3,7 @@
 #include "records/record_table.h"
 
 RecordsPanel::RecordsPanel(RecordTable &table)
-    : table(table)
+    : m_table(table)
 { }
 
 void RecordsPanel::Рекорды_Click()
@@ -21,10 +21,10 @@ void RecordsPanel::Кнопка_ок_Click()
     emit changed();
 }
 
-// No question and no undo: the panel stays open on the empty table.
+// No question and no undo: the panel stays open on the empty m_table.
 void RecordsPanel::Кнопка_очистить_Click()
 {
-    table.Очистить_таблицу_рекордов();
-    table.Полностью_обновить_таблицу_рекордов();
+    m_table.Очистить_таблицу_рекордов();
+    m_table.Полностью_обновить_таблицу_рекордов();
     emit changed();
 }

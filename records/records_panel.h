@@ -27,5 +27,5 @@ signals:
     void opened();
 
 private:
-    RecordTable &table;
+    RecordTable &m_table;
 };

@@ -87,7 +87,8 @@ void BoardRulesTest::testPlacementGivesFiveDistinctCells()
     fixture.game.Загрузка();
     for (int game = 0; game < 50; ++game) {
         fixture.game.Новая_игра_Click();
-        QCOMPARE(std::count(fixture.game.Лисы.begin(), fixture.game.Лисы.end(), true), 5);
+        QCOMPARE(std::count(fixture.state().Лисы.begin(), fixture.state().Лисы.end(), true),
+                 kFoxCount);
     }
 }
 
@@ -98,7 +99,7 @@ void BoardRulesTest::testPlacementDropsRepeatedDraws()
     fixture.platform.placeFoxesAt({7, 7, 7, 12, 12, 99, 0, 50});
     fixture.game.Загрузка();
     for (int cell : {7, 12, 99, 0, 50})
-        QVERIFY2(fixture.game.Лисы[cell], qPrintable(QString::number(cell)));
+        QVERIFY2(fixture.state().Лисы[cell], qPrintable(QString::number(cell)));
     QVERIFY(fixture.platform.randoms.isEmpty());
 }
 
@@ -122,7 +123,7 @@ void BoardRulesTest::testPlacementCoversBoardEvenly()
     for (int g = 0; g < games; ++g) {
         game.Новая_игра_Click();
         for (int i = 0; i < kCellCount; ++i)
-            hits[i] += game.Лисы[i] ? 1 : 0;
+            hits[i] += game.state().Лисы[i] ? 1 : 0;
     }
     const double expected = games * 5.0 / kCellCount;
     double chiSquare = 0;
@@ -137,7 +138,7 @@ void BoardRulesTest::testDirectionFinder_data()
 {
     QTest::addColumn<QStringList>("board");
     QTest::addColumn<int>("cell");
-    QTest::addColumn<QString>("number");
+    QTest::addColumn<int>("number");
     const QStringList lines {
         "....F.....", //
         "..........", //
@@ -151,19 +152,19 @@ void BoardRulesTest::testDirectionFinder_data()
         "..........",
     };
     // o = cell 34: foxes at 4 (column), 30 (row), 56 (diagonal), 84 (column); 88 is off its lines.
-    QTest::newRow("row, column and diagonal") << lines << 34 << "4";
+    QTest::newRow("row, column and diagonal") << lines << 34 << 4;
     QTest::newRow("nothing on its lines shows 0")
         << QStringList {"F.........", "..........", "..........", "...F......", "..........",
                         ".........F", "..........", "..........", "..........", "F........F"}
-        << 12 << "0";
+        << 12 << 0;
     QTest::newRow("a knight's move away is not counted")
         << QStringList {"..........", "..........", "..........", "..........", "......F.F.",
                         ".....F....", "..........", "..........", "......F.F.", ".........."}
-        << 67 << "0";
+        << 67 << 0;
     QTest::newRow("far ends of the anti-diagonal")
         << QStringList {"F........F", "..........", "F.........", "..........", "..........",
                         "..........", "..........", "..........", "..........", "F........F"}
-        << 45 << "2";
+        << 45 << 2;
 }
 
 void BoardRulesTest::testDirectionFinder()
@@ -171,11 +172,10 @@ void BoardRulesTest::testDirectionFinder()
     // The number counts the foxes on the cell's row, column and both diagonals.
     QFETCH(QStringList, board);
     QFETCH(int, cell);
-    QFETCH(QString, number);
+    QFETCH(int, number);
     GameFixture fixture;
     fixture.startWith(board);
-    fixture.game.Пеленгатор(cell);
-    QCOMPARE(fixture.game.Число[cell], number);
+    QCOMPARE(fixture.game.Пеленгатор(cell), number);
 }
 
 void BoardRulesTest::testFoundFoxesStillCount()
@@ -184,13 +184,11 @@ void BoardRulesTest::testFoundFoxesStillCount()
     GameFixture fixture;
     fixture.startWith({"F.........", "..........", "..........", "..........", "..........",
                        "..........", "..........", "..F.F.F...", "..........", "........F."});
-    fixture.game.Пеленгатор(77);
-    const QString before = fixture.game.Число[77];
+    QCOMPARE(fixture.game.Пеленгатор(77), 4);
     fixture.press(0, 0);
     fixture.press(7, 4);
-    fixture.game.Пеленгатор(77);
-    QCOMPARE(fixture.game.Число[77], before);
-    QCOMPARE(before, QStringLiteral("4"));
+    fixture.press(7, 7);
+    QCOMPARE(fixture.game.cellView(77).number, 4);
 }
 
 QTEST_GUILESS_MAIN(BoardRulesTest)

@@ -1,4 +1,5 @@
 #include "support/game_fixture.h"
+#include "support/record_file.h"
 
 #include <QTest>
 
@@ -47,61 +48,60 @@ void PlayTest::testScriptedGame()
     // A whole game: numbers, flags, points and moves after each press, and the end.
     GameFixture f;
     f.startWith(kBoard);
-    QCOMPARE(f.game.lblPoint, QString());
-    QVERIFY(!f.platform.stopwatchEnabled);
+    QCOMPARE(f.captions().lblPoint, QString());
+    QVERIFY(!f.stopwatchRunning);
 
     f.press(9, 4); // column 4 holds 24, a diagonal holds 72
-    QVERIFY(f.platform.stopwatchEnabled);
-    QCOMPARE(f.game.Число[94], QStringLiteral("2"));
-    QCOMPARE(f.game.lblLead, QStringLiteral("1"));
-    QCOMPARE(f.game.lblPoint, QStringLiteral("290"));
-    QCOMPARE(f.game.lblFox, QString());
+    QVERIFY(f.stopwatchRunning);
+    QCOMPARE(f.game.cellView(94).number, 2);
+    QCOMPARE(f.captions().lblLead, QStringLiteral("1"));
+    QCOMPARE(f.captions().lblPoint, QStringLiteral("290"));
+    QCOMPARE(f.captions().lblFox, QString());
     QCOMPARE(f.flagCount(), 0);
 
     f.press(3, 1); // no fox on its lines: row 9, column 9, diagonals 7 and 4
-    QCOMPARE(f.game.Число[31], QStringLiteral("0"));
+    QCOMPARE(f.game.cellView(31).number, 0);
     QCOMPARE(f.flagCount(), 29);
-    QVERIFY(f.game.Флаг[30] && f.game.Флаг[91] && f.game.Флаг[97] && f.game.Флаг[4]);
-    QVERIFY(!f.game.Флаг[31] && !f.game.Флаг[94]);
+    QVERIFY(f.state().Флаг[30] && f.state().Флаг[91] && f.state().Флаг[97] && f.state().Флаг[4]);
+    QVERIFY(!f.state().Флаг[31] && !f.state().Флаг[94]);
 
-    f.press(0, 9, Game::Right);
-    QVERIFY(f.game.Флаг[9]);
-    f.press(0, 9, Game::Right);
-    QVERIFY(!f.game.Флаг[9]);
+    f.press(0, 9, Game::Button::Right);
+    QVERIFY(f.state().Флаг[9]);
+    f.press(0, 9, Game::Button::Right);
+    QVERIFY(!f.state().Флаг[9]);
     QCOMPARE(f.flagCount(), 29);
 
     f.press(4, 2); // flagged: opening takes the flag away
-    QVERIFY(!f.game.Флаг[42]);
-    QCOMPARE(f.game.Число[42], QStringLiteral("2"));
+    QVERIFY(!f.state().Флаг[42]);
+    QCOMPARE(f.game.cellView(42).number, 2);
     QCOMPARE(f.flagCount(), 28);
 
-    f.press(9, 4, Game::Right); // its lines get flags, foxes not yet found included
-    QVERIFY(f.game.Флаг[24] && f.game.Флаг[72] && f.game.Флаг[90] && f.game.Флаг[49]);
-    QVERIFY(!f.game.Флаг[57]);
-    QCOMPARE(f.game.lblLead, QStringLiteral("3"));
+    f.press(9, 4, Game::Button::Right); // its lines get flags, foxes not yet found included
+    QVERIFY(f.state().Флаг[24] && f.state().Флаг[72] && f.state().Флаг[90] && f.state().Флаг[49]);
+    QVERIFY(!f.state().Флаг[57]);
+    QCOMPARE(f.captions().lblLead, QStringLiteral("3"));
 
     f.press(0, 0);
-    QVERIFY(f.game.Лиса[0]);
-    QCOMPARE(f.game.Число[0], QString());
-    QCOMPARE(f.game.lblFox, QStringLiteral("1"));
+    QCOMPARE(f.game.cellView(0), (CellView {true, false, -1}));
+    QCOMPARE(f.captions().lblFox, QStringLiteral("1"));
     for (int cell : {24, 57, 72})
-        f.game.Клетка_MouseDown(cell, Game::Left);
+        f.game.Клетка_MouseDown(cell, Game::Button::Left);
     QVERIFY(f.platform.messages.isEmpty());
-    QVERIFY(f.platform.stopwatchEnabled);
+    QVERIFY(f.stopwatchRunning);
 
     f.press(8, 9);
-    QCOMPARE(f.game.lblFox, QStringLiteral("5"));
-    QCOMPARE(f.game.lblLead, QStringLiteral("8"));
-    QCOMPARE(f.game.lblPoint, QStringLiteral("220"));
-    QVERIFY(f.game.Конец_игры);
-    QVERIFY(!f.platform.stopwatchEnabled);
+    QCOMPARE(f.captions().lblFox, QStringLiteral("5"));
+    QCOMPARE(f.captions().lblLead, QStringLiteral("8"));
+    QCOMPARE(f.captions().lblPoint, QStringLiteral("220"));
+    QVERIFY(f.state().Конец_игры);
+    QVERIFY(!f.stopwatchRunning);
     QCOMPARE(f.platform.messages.size(), 1);
     QCOMPARE(f.platform.messages[0].text, QStringLiteral("Все лисы найдены"));
     QCOMPARE(f.platform.messages[0].title, QStringLiteral("Игра окончена"));
     QCOMPARE(f.platform.messages[0].icon, Platform::Icon::None);
     // The empty table takes any result above 0: a name is asked and the panel opens on it.
     QCOMPARE(f.platform.questions.size(), 1);
-    QCOMPARE(f.table.Очки_рекордов[1], qint16(220));
+    QCOMPARE(f.table.rows()[0].points, qint16(220));
     QVERIFY(f.panel.isVisible);
     QVERIFY(f.panel.Таблица_показана);
 }
@@ -112,23 +112,24 @@ void PlayTest::testAfterTheGameCellsOpenUncounted()
     GameFixture f;
     f.startWith(kBoard);
     for (int cell : {0, 24, 57, 72, 89})
-        f.game.Клетка_MouseDown(cell, Game::Left);
+        f.game.Клетка_MouseDown(cell, Game::Button::Left);
     f.panel.Кнопка_ок_Click();
-    f.game.Секундомер_Timer(); // a stray tick is not expected, but must not count moves
-    const QString points = f.game.lblPoint;
+    f.tick(); // a stray tick is not expected, but must not count moves
+    const QString points = f.captions().lblPoint;
     f.press(3, 1);
-    QCOMPARE(f.game.Число[31], QStringLiteral("0"));
-    QVERIFY(f.game.Флаг[30]);
-    QCOMPARE(f.game.Ходы, qint16(5));
-    QCOMPARE(f.game.lblLead, QStringLiteral("5"));
-    QCOMPARE(f.game.lblPoint, points);
-    QVERIFY(!f.platform.stopwatchEnabled);
+    QCOMPARE(f.game.cellView(31).number, 0);
+    QVERIFY(f.state().Флаг[30]);
+    QCOMPARE(f.state().Ходы, qint16(5));
+    QCOMPARE(f.captions().lblLead, QStringLiteral("5"));
+    QCOMPARE(f.captions().lblPoint, points);
+    QVERIFY(!f.stopwatchRunning);
 }
 
 void PlayTest::testPointsPerOpenedCell_data()
 {
     QTest::addColumn<int>("before");
     QTest::addColumn<QString>("after");
+    // Reached by ticks, one point per five.
     QTest::newRow("300") << 300 << "290";
     QTest::newRow("15") << 15 << "5";
     QTest::newRow("11") << 11 << "1";
@@ -144,9 +145,11 @@ void PlayTest::testPointsPerOpenedCell()
     QFETCH(QString, after);
     GameFixture f;
     f.startWith(kBoard);
-    f.game.Очки = qint16(before);
+    f.press(9, 4, Game::Button::Right);
+    f.tick((kStartingPoints - before) * kSecondsPerPoint);
+    QCOMPARE(f.state().Очки, qint16(before));
     f.press(9, 4);
-    QCOMPARE(f.game.lblPoint, after);
+    QCOMPARE(f.captions().lblPoint, after);
 }
 
 void PlayTest::testTicks()
@@ -154,18 +157,17 @@ void PlayTest::testTicks()
     // Each tick counts a second; every fifth takes a point, even before any cell is opened.
     GameFixture f;
     f.startWith(kBoard);
-    f.press(5, 5, Game::Right);
+    f.press(5, 5, Game::Button::Right);
     for (int tick = 1; tick <= 4; ++tick) {
-        f.game.Секундомер_Timer();
-        QCOMPARE(f.game.lblTime, QString::number(tick));
-        QCOMPARE(f.game.lblPoint, QString());
+        f.tick();
+        QCOMPARE(f.captions().lblTime, QString::number(tick));
+        QCOMPARE(f.captions().lblPoint, QString());
     }
-    f.game.Секундомер_Timer();
-    QCOMPARE(f.game.lblTime, QStringLiteral("5"));
-    QCOMPARE(f.game.lblPoint, QStringLiteral("299"));
-    for (int tick = 6; tick <= 10; ++tick)
-        f.game.Секундомер_Timer();
-    QCOMPARE(f.game.lblPoint, QStringLiteral("298"));
+    f.tick();
+    QCOMPARE(f.captions().lblTime, QStringLiteral("5"));
+    QCOMPARE(f.captions().lblPoint, QStringLiteral("299"));
+    f.tick(5);
+    QCOMPARE(f.captions().lblPoint, QStringLiteral("298"));
 }
 
 void PlayTest::testTicksStopTakingPointsAtZero()
@@ -173,12 +175,12 @@ void PlayTest::testTicksStopTakingPointsAtZero()
     // At 0 points the ticks only count seconds.
     GameFixture f;
     f.startWith(kBoard);
-    f.game.Очки = 1;
-    for (int tick = 1; tick <= 10; ++tick)
-        f.game.Секундомер_Timer();
-    QCOMPARE(f.game.Очки, qint16(0));
-    QCOMPARE(f.game.lblPoint, QStringLiteral("0"));
-    QCOMPARE(f.game.lblTime, QStringLiteral("10"));
+    f.tick(1500);
+    QCOMPARE(f.state().Очки, qint16(0));
+    f.tick(10);
+    QCOMPARE(f.state().Очки, qint16(0));
+    QCOMPARE(f.captions().lblPoint, QStringLiteral("0"));
+    QCOMPARE(f.captions().lblTime, QStringLiteral("1510"));
 }
 
 void PlayTest::testSecondsHoldAtTheirLimit()
@@ -186,37 +188,35 @@ void PlayTest::testSecondsHoldAtTheirLimit()
     // The 16-bit seconds hold at 32767 instead of wrapping to a negative number.
     GameFixture f;
     f.startWith(kBoard);
-    f.game.Секунды = 32765;
-    for (int tick = 0; tick < 4; ++tick)
-        f.game.Секундомер_Timer();
-    QCOMPARE(f.game.Секунды, qint16(32767));
-    QCOMPARE(f.game.lblTime, QStringLiteral("32767"));
+    f.tick(32770);
+    QCOMPARE(f.state().Секунды, qint16(32767));
+    QCOMPARE(f.captions().lblTime, QStringLiteral("32767"));
 }
 
 void PlayTest::testFirstPressStartsStopwatch_data()
 {
-    QTest::addColumn<int>("button");
+    QTest::addColumn<Game::Button>("button");
     QTest::addColumn<int>("flags");
     QTest::addColumn<bool>("opened");
-    QTest::newRow("left") << int(Game::Left) << 0 << true;
-    QTest::newRow("right") << int(Game::Right) << 1 << false;
-    QTest::newRow("middle does nothing else") << int(Game::Middle) << 0 << false;
+    QTest::newRow("left") << Game::Button::Left << 0 << true;
+    QTest::newRow("right") << Game::Button::Right << 1 << false;
+    QTest::newRow("middle does nothing else") << Game::Button::Middle << 0 << false;
 }
 
 void PlayTest::testFirstPressStartsStopwatch()
 {
     // The first press of a game starts the stopwatch, whatever its button.
-    QFETCH(int, button);
+    QFETCH(Game::Button, button);
     QFETCH(int, flags);
     QFETCH(bool, opened);
     GameFixture f;
     f.startWith(kBoard);
     f.press(5, 5, button);
-    QVERIFY(f.platform.stopwatchEnabled);
-    QVERIFY(!f.game.Первый_ход);
+    QVERIFY(f.stopwatchRunning);
+    QVERIFY(!f.state().Первый_ход);
     QCOMPARE(f.flagCount(), flags);
-    QCOMPARE(f.game.Открытые[55], opened);
-    QCOMPARE(f.game.lblLead.isEmpty(), !opened);
+    QCOMPARE(f.state().Открытые[55], opened);
+    QCOMPARE(f.captions().lblLead.isEmpty(), !opened);
 }
 
 void PlayTest::testPressesIgnoredWhilePanelShown()
@@ -225,15 +225,15 @@ void PlayTest::testPressesIgnoredWhilePanelShown()
     GameFixture f;
     f.startWith(kBoard);
     f.panel.Рекорды_Click();
-    for (int button : {Game::Left, Game::Right, Game::Middle})
+    for (Game::Button button : {Game::Button::Left, Game::Button::Right, Game::Button::Middle})
         f.press(9, 4, button);
-    QVERIFY(!f.platform.stopwatchEnabled);
-    QVERIFY(f.game.Первый_ход);
-    QVERIFY(!f.game.Открытые[94]);
+    QVERIFY(!f.stopwatchRunning);
+    QVERIFY(f.state().Первый_ход);
+    QVERIFY(!f.state().Открытые[94]);
     QCOMPARE(f.flagCount(), 0);
     f.panel.Кнопка_ок_Click();
     f.press(9, 4);
-    QVERIFY(f.game.Открытые[94]);
+    QVERIFY(f.state().Открытые[94]);
 }
 
 void PlayTest::testPanelDoesNotStopStopwatch()
@@ -243,10 +243,9 @@ void PlayTest::testPanelDoesNotStopStopwatch()
     f.startWith(kBoard);
     f.press(9, 4);
     f.panel.Рекорды_Click();
-    QVERIFY(f.platform.stopwatchEnabled);
-    for (int tick = 0; tick < 5; ++tick)
-        f.game.Секундомер_Timer();
-    QCOMPARE(f.game.lblPoint, QStringLiteral("289"));
+    QVERIFY(f.stopwatchRunning);
+    f.tick(5);
+    QCOMPARE(f.captions().lblPoint, QStringLiteral("289"));
 }
 
 void PlayTest::testNewGameResets()
@@ -257,22 +256,21 @@ void PlayTest::testNewGameResets()
     f.startWith(kBoard);
     f.press(0, 0);
     f.press(3, 1);
-    f.press(9, 9, Game::Right);
-    f.game.Секундомер_Timer();
+    f.press(9, 9, Game::Button::Right);
+    f.tick();
     f.platform.placeFoxesAt({11, 22, 33, 44, 55});
     f.game.Новая_игра_Click();
-    QVERIFY(!f.platform.stopwatchEnabled);
-    for (const QString &caption : {f.game.lblLead, f.game.lblFox, f.game.lblTime, f.game.lblPoint})
+    QVERIFY(!f.stopwatchRunning);
+    for (const QString &caption :
+         {f.captions().lblLead, f.captions().lblFox, f.captions().lblTime, f.captions().lblPoint})
         QCOMPARE(caption, QString());
-    QCOMPARE(f.flagCount(), 0);
-    QVERIFY(std::none_of(f.game.Лиса.begin(), f.game.Лиса.end(), [](bool b) { return b; }));
-    QVERIFY(std::all_of(f.game.Число.begin(), f.game.Число.end(),
-                        [](const QString &s) { return s.isEmpty(); }));
-    QVERIFY(!f.game.Лисы[0] && f.game.Лисы[11] && f.game.Лисы[55]);
-    QCOMPARE(f.game.Очки, qint16(300));
-    QVERIFY(f.game.Первый_ход && !f.game.Конец_игры);
-    f.game.Секундомер_Timer(); // the next game's clock starts from 0
-    QCOMPARE(f.game.lblTime, QStringLiteral("1"));
+    for (int i = 0; i < kCellCount; ++i)
+        QCOMPARE(f.game.cellView(i), CellView());
+    QVERIFY(!f.state().Лисы[0] && f.state().Лисы[11] && f.state().Лисы[55]);
+    QCOMPARE(f.state().Очки, qint16(300));
+    QVERIFY(f.state().Первый_ход && !f.state().Конец_игры);
+    f.tick(); // the next game's clock starts from 0
+    QCOMPARE(f.captions().lblTime, QStringLiteral("1"));
 }
 
 void PlayTest::testNewGameWithPanelShown()
@@ -285,7 +283,7 @@ void PlayTest::testNewGameWithPanelShown()
     QVERIFY(f.panel.isVisible);
     QVERIFY(!f.panel.Таблица_показана);
     f.press(2, 2);
-    QVERIFY(f.game.Открытые[22]);
+    QVERIFY(f.state().Открытые[22]);
 }
 
 void PlayTest::testOpenedCellsIgnorePresses()
@@ -295,27 +293,26 @@ void PlayTest::testOpenedCellsIgnorePresses()
     f.startWith(kBoard);
     f.press(0, 0);
     f.press(9, 4);
-    const auto flags = f.game.Флаг;
+    const auto flags = f.state().Флаг;
     f.press(0, 0);
-    f.press(0, 0, Game::Right);
+    f.press(0, 0, Game::Button::Right);
     f.press(9, 4);
-    QCOMPARE(f.game.lblLead, QStringLiteral("2"));
-    QCOMPARE(f.game.lblFox, QStringLiteral("1"));
-    QVERIFY(f.game.Флаг == flags);
+    QCOMPARE(f.captions().lblLead, QStringLiteral("2"));
+    QCOMPARE(f.captions().lblFox, QStringLiteral("1"));
+    QVERIFY(f.state().Флаг == flags);
 }
 
 void PlayTest::testResultEqualToTenthDoesNotEnter()
 {
     // A result no better than the tenth brings up neither the name entry nor the panel.
     GameFixture f;
+    RecordRows full;
+    full.fill({QStringLiteral("Player    "), kBestResult});
+    QVERIFY(storeTable(f.folder.path(), full));
     f.startWith(kBoard);
-    for (int row = 1; row <= 10; ++row) {
-        f.table.Имена_рекордов[row] = QStringLiteral("Player    ");
-        f.table.Очки_рекордов[row] = 250;
-    }
     for (int cell : {0, 24, 57, 72, 89})
-        f.game.Клетка_MouseDown(cell, Game::Left);
-    QCOMPARE(f.game.Очки, qint16(250));
+        f.game.Клетка_MouseDown(cell, Game::Button::Left);
+    QCOMPARE(f.state().Очки, qint16(kBestResult));
     QCOMPARE(f.platform.messages.size(), 1);
     QVERIFY(f.platform.questions.isEmpty());
     QVERIFY(!f.panel.isVisible);

@@ -1,12 +1,14 @@
-#include "main_window/board_geometry.h"
-#include "main_window/board_widget.h"
+#include "main_window/layout.h"
 #include "main_window/main_window.h"
-#include "main_window/records_panel_view.h"
-#include "main_window/status_column.h"
+#include "support/board_picture.h"
+#include "support/fake_platform.h"
+#include "support/record_file.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMenuBar>
-#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -14,6 +16,31 @@ namespace {
 QColor pixel(const QImage &image, int x, int y)
 {
     return image.pixelColor(x, y);
+}
+
+// Five foxes: 0, 24, 57, 72 and 89.
+const QStringList kBoard {
+    "F.........", //
+    "..........", //
+    "....F.....", //
+    "..........", //
+    "..........", //
+    ".......F..", //
+    "..........", //
+    "..F.......", //
+    ".........F", //
+    "..........",
+};
+
+// Closes the next modal window, once it is up, with the key, and tells its name and title.
+QString closeModalWith(Qt::Key key)
+{
+    if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }))
+        return QString();
+    QWidget *modal = QApplication::activeModalWidget();
+    const QString seen = modal->objectName() + u'|' + modal->windowTitle();
+    QTest::keyClick(modal, key);
+    return seen;
 }
 
 } // namespace
@@ -39,38 +66,52 @@ private slots:
     void testTicksGoOnInModalBox();
     void testRulesAndAboutLeaveGameAlone();
     void testExitClosesAtOnce();
+    void testTickShowsInTimeLabel();
+    void testEndOfGameInWindow();
+    void testFailedSaveAfterClearing();
 
 private:
-    QImage grabBoard() const { return window->board()->grab().toImage(); }
+    QImage grabBoard() { return window->board().grab().toImage(); }
     void click(int cell, Qt::MouseButton button)
     {
-        QTest::mouseClick(window->board(), button, {},
-                          board_geometry::cellTopLeft(cell) + QPoint(10, 10));
+        QTest::mouseClick(&window->board(), button, {},
+                          layout::cellTopLeft(cell) + QPoint(10, 10));
     }
+    void start();
+    QPushButton *closeButton() { return window->panelView().Кнопка_ок; }
 
+    std::unique_ptr<QTemporaryDir> folder;
+    FakePlatform platform;
     std::unique_ptr<MainWindow> window;
 };
 
 void MainWindowTest::init()
 {
-    window = std::make_unique<MainWindow>();
+    folder = std::make_unique<QTemporaryDir>();
+    platform = FakePlatform();
+    platform.directory = folder->path();
+    platform.placeFoxesAt(foxesIn(kBoard));
+}
+
+// Built after the test has set up the platform, as the program builds it after its platform.
+void MainWindowTest::start()
+{
+    window = std::make_unique<MainWindow>(platform);
     window->show();
     QApplication::setActiveWindow(window.get());
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    // The window's generator is seeded from the clock: put the foxes where the tests expect them.
-    window->game().Лисы.fill(false);
-    for (int cell : {0, 24, 57, 72, 89})
-        window->game().Лисы[cell] = true;
 }
 
 void MainWindowTest::cleanup()
 {
     window.reset();
+    folder.reset();
 }
 
 void MainWindowTest::testWindowIsFixed()
 {
     // The client area under the menu bar is 460 × 368, and the window cannot be resized.
+    start();
     QCOMPARE(window->centralWidget()->size(), QSize(460, 368));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -83,6 +124,7 @@ void MainWindowTest::testWindowIsFixed()
 void MainWindowTest::testMenus()
 {
     // Three menus, their items in order, with access letters and F1 to F3.
+    start();
     QStringList seen;
     for (QAction *menu : window->menuBar()->actions()) {
         seen << menu->text();
@@ -97,8 +139,9 @@ void MainWindowTest::testMenus()
 void MainWindowTest::testGridAndFrame()
 {
     // Grid lines every 32 pixels from 24 in the window-text colour, and the two bevels.
+    start();
     const QImage image = grabBoard();
-    const QPalette palette = window->board()->palette();
+    const QPalette palette = window->board().palette();
     const QColor text = palette.color(QPalette::WindowText);
     for (int k = 0; k <= 10; ++k) {
         QCOMPARE(pixel(image, 24 + 32 * k, 200), text);
@@ -123,31 +166,33 @@ void MainWindowTest::testGridAndFrame()
 void MainWindowTest::testStatusColumn()
 {
     // Eight labels at their rectangles; the value labels in front of their captions.
-    StatusColumn &status = window->status();
+    start();
+    const StatusColumn &status = window->status();
     QCOMPARE(status.lblLead->geometry(), QRect(392, 72, 33, 20));
     QCOMPARE(status.lblFox->geometry(), QRect(392, 128, 33, 20));
     QCOMPARE(status.lblTime->geometry(), QRect(392, 184, 33, 20));
     QCOMPARE(status.lblPoint->geometry(), QRect(392, 240, 33, 20));
     QCOMPARE(status.lblPoint->toolTip(), QStringLiteral("Заработанные очки"));
-    QCOMPARE(status.lblTime->font().pixelSize(), 13);
+    QCOMPARE(status.lblTime->font().pixelSize(), layout::kValueFont.pixels);
     const QImage image = grabBoard();
     QCOMPARE(pixel(image, 408, 85), QColor(192, 255, 255));
     QCOMPARE(pixel(image, 392, 57), QColor(192, 192, 192)); // Label1
     // Label1 ends at 75 and lblLead starts at 72: the value label covers the overlap.
-    QCOMPARE(window->board()->childAt(408, 74), status.lblLead);
-    QCOMPARE(window->board()->childAt(408, 184), status.lblTime);
+    QCOMPARE(window->board().childAt(408, 74), status.lblLead);
+    QCOMPARE(window->board().childAt(408, 184), status.lblTime);
 }
 
 void MainWindowTest::testEmptyBoardAfterReset()
 {
     // After start the board holds no fox, flag or number and the status values are empty.
+    start();
     for (QLabel *label : {window->status().lblLead, window->status().lblFox,
                           window->status().lblTime, window->status().lblPoint})
         QCOMPARE(label->text(), QString());
     const QImage image = grabBoard();
-    const QColor face = window->board()->palette().color(QPalette::Button);
+    const QColor face = window->board().palette().color(QPalette::Button);
     for (int i = 0; i < 100; ++i) {
-        const QPoint corner = board_geometry::cellTopLeft(i);
+        const QPoint corner = layout::cellTopLeft(i);
         for (int d = 1; d < 32; d += 5)
             QCOMPARE(pixel(image, corner.x() + d, corner.y() + d), face);
     }
@@ -156,34 +201,36 @@ void MainWindowTest::testEmptyBoardAfterReset()
 void MainWindowTest::testMousePresses()
 {
     // Left opens, right flags, and a first middle press starts the stopwatch.
-    Game &game = window->game();
+    start();
+    const Game &game = window->game();
     click(55, Qt::MiddleButton);
     QVERIFY(window->stopwatch().isActive());
-    QVERIFY(!game.Открытые[55] && !game.Флаг[55]);
+    QCOMPARE(game.cellView(55), CellView());
     click(56, Qt::RightButton);
-    QVERIFY(game.Флаг[56]);
+    QVERIFY(game.cellView(56).flag);
     click(1, Qt::LeftButton);
-    QVERIFY(game.Открытые[1]);
-    QCOMPARE(game.Число[1], QStringLiteral("2"));
+    QCOMPARE(game.cellView(1).number, 2);
     QCOMPARE(window->status().lblLead->text(), QStringLiteral("1"));
     QCOMPARE(window->status().lblPoint->text(), QStringLiteral("290"));
     // The first pixel of a cell, on its grid lines, belongs to it.
-    QTest::mouseClick(window->board(), Qt::RightButton, {}, board_geometry::cellTopLeft(77));
-    QVERIFY(game.Флаг[77]);
+    QTest::mouseClick(&window->board(), Qt::RightButton, {}, layout::cellTopLeft(77));
+    QVERIFY(game.cellView(77).flag);
 }
 
 void MainWindowTest::testPressOnEdgeLineReachesNoCell()
 {
     // The grid's right edge line belongs to no cell: a press there does not even start the game.
-    QTest::mouseClick(window->board(), Qt::LeftButton, {}, QPoint(344, 30));
-    QTest::mouseClick(window->board(), Qt::LeftButton, {}, QPoint(30, 344));
-    QVERIFY(window->game().Первый_ход);
+    start();
+    QTest::mouseClick(&window->board(), Qt::LeftButton, {}, QPoint(344, 30));
+    QTest::mouseClick(&window->board(), Qt::LeftButton, {}, QPoint(30, 344));
+    QVERIFY(window->game().state().Первый_ход);
     QVERIFY(!window->stopwatch().isActive());
 }
 
 void MainWindowTest::testNumbersFlagsAndFoxesArePainted()
 {
     // What the game holds for a cell shows in its square, under the grid lines.
+    start();
     const int fox = 0;
     const int empty = 1;
     const int flagged = 32; // not on the lines of cell 1
@@ -191,9 +238,9 @@ void MainWindowTest::testNumbersFlagsAndFoxesArePainted()
     click(empty, Qt::LeftButton);
     click(flagged, Qt::RightButton);
     const QImage image = grabBoard();
-    const QColor face = window->board()->palette().color(QPalette::Button);
+    const QColor face = window->board().palette().color(QPalette::Button);
     auto differs = [&](int cell) {
-        const QPoint corner = board_geometry::cellTopLeft(cell);
+        const QPoint corner = layout::cellTopLeft(cell);
         int count = 0;
         for (int y = 1; y < 32; ++y)
             for (int x = 1; x < 32; ++x)
@@ -203,36 +250,34 @@ void MainWindowTest::testNumbersFlagsAndFoxesArePainted()
     QVERIFY(differs(fox) > 50);
     QVERIFY(differs(empty) > 20);
     QVERIFY(differs(flagged) > 30);
-    const QPoint corner = board_geometry::cellTopLeft(empty);
+    const QPoint corner = layout::cellTopLeft(empty);
     QCOMPARE(pixel(image, corner.x(), corner.y() + 10),
-             window->board()->palette().color(QPalette::WindowText));
+             window->board().palette().color(QPalette::WindowText));
 }
 
 void MainWindowTest::testNewGameKey()
 {
     // F2 starts a new game: the board and the status column are emptied.
+    start();
     click(12, Qt::LeftButton);
     click(13, Qt::RightButton);
     QTest::keyClick(window.get(), Qt::Key_F2);
     QCOMPARE(window->status().lblLead->text(), QString());
-    QVERIFY(!window->game().Флаг[13]);
-    QVERIFY(!window->game().Открытые[12]);
+    QCOMPARE(window->game().cellView(13), CellView());
+    QCOMPARE(window->game().cellView(12), CellView());
     QVERIFY(!window->stopwatch().isActive());
-    QCOMPARE(std::count(window->game().Лисы.begin(), window->game().Лисы.end(), true), 5);
 }
 
 void MainWindowTest::testPanel()
 {
     // F3 shows the five controls with the focus on "Закрыть"; Esc leaves them; "Закрыть" hides.
+    start();
     RecordsPanelView &panel = window->panelView();
-    QVERIFY(!panel.Таблица_рекордов->isVisible());
+    QVERIFY(!panel.isVisible());
     QTest::keyClick(window.get(), Qt::Key_F3);
-    for (QWidget *control :
-         {static_cast<QWidget *>(panel.Рамка_таблицы_рекордов),
-          static_cast<QWidget *>(panel.Лучшие_результаты),
-          static_cast<QWidget *>(panel.Таблица_рекордов),
-          static_cast<QWidget *>(panel.Кнопка_очистить), static_cast<QWidget *>(panel.Кнопка_ок)})
-        QVERIFY(control->isVisible());
+    QVERIFY(panel.isVisible());
+    QCOMPARE(panel.childAt(layout::kPanelTitle.center() - layout::kPanel.topLeft()),
+             panel.Лучшие_результаты);
     QCOMPARE(QApplication::focusWidget(), panel.Кнопка_ок);
     QCOMPARE(panel.Таблица_рекордов->toPlainText().count('\n'), 9);
     // Tab runs "Закрыть", "Очистить", the text box, and round again.
@@ -243,74 +288,112 @@ void MainWindowTest::testPanel()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), panel.Кнопка_ок);
     QTest::keyClick(window.get(), Qt::Key_Escape);
-    QVERIFY(panel.Кнопка_ок->isVisible());
+    QVERIFY(panel.isVisible());
     // F2 with the panel shown: presses count again, the panel stays.
     QTest::keyClick(window.get(), Qt::Key_F2);
-    QVERIFY(panel.Кнопка_ок->isVisible());
+    QVERIFY(panel.isVisible());
     click(5, Qt::RightButton);
-    QVERIFY(window->game().Флаг[5]);
+    QVERIFY(window->game().cellView(5).flag);
     QTest::mouseClick(panel.Кнопка_ок, Qt::LeftButton);
-    QVERIFY(!panel.Таблица_рекордов->isVisible());
+    QVERIFY(!panel.isVisible());
     QVERIFY(!window->panel().Таблица_показана);
 }
 
 void MainWindowTest::testTicksGoOnInModalBox()
 {
-    // A running stopwatch keeps ticking while a modal box is open.
+    // A running stopwatch keeps ticking while a modal window is open.
+    start();
     window->stopwatch().setInterval(5);
     click(0, Qt::MiddleButton);
-    int secondsWhileOpen = -1;
-    QString boxTitle;
-    QTimer::singleShot(200, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        secondsWhileOpen = window->game().Секунды;
-        boxTitle = box->windowTitle();
-        box->accept();
+    QTimer::singleShot(0, [] {
+        QTest::qWait(100);
+        closeModalWith(Qt::Key_Escape);
     });
-    // The test folder has no help file: F1 shows the real message box that says so.
-    QTest::keyClick(window.get(), Qt::Key_F1);
-    QCOMPARE(boxTitle, QStringLiteral("Ошибка"));
-    QVERIFY2(secondsWhileOpen > 0, qPrintable(QString::number(secondsWhileOpen)));
+    window->findChild<QAction *>(QStringLiteral("О_программе"))->trigger();
+    QVERIFY2(window->game().state().Секунды > 0,
+             qPrintable(QString::number(window->game().state().Секунды)));
 }
 
 void MainWindowTest::testRulesAndAboutLeaveGameAlone()
 {
     // The rules box and the about window neither pause nor change a running game.
+    start();
     click(1, Qt::LeftButton);
     click(5, Qt::RightButton);
-    const auto flags = window->game().Флаг;
-    const QString moves = window->status().lblLead->text();
-    QStringList opened;
-    auto closeNextModal = [&] {
-        QTimer::singleShot(50, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal)
-                return;
-            opened << modal->objectName() + '|' + modal->windowTitle();
-            QTest::keyClick(modal, Qt::Key_Escape);
-        });
-    };
-    closeNextModal();
+    const GameState before = window->game().state();
     QTest::keyClick(window.get(), Qt::Key_F1);
-    closeNextModal();
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages[0].text, QStringLiteral("Файл справки не найден"));
+    QString about;
+    QTimer::singleShot(0, [&about] { about = closeModalWith(Qt::Key_Escape); });
     window->findChild<QAction *>(QStringLiteral("О_программе"))->trigger();
-    QCOMPARE(opened.size(), 2);
-    QVERIFY(opened[1].startsWith(QStringLiteral("frmAbout|")));
+    QVERIFY(about.startsWith(QStringLiteral("frmAbout|")));
     QVERIFY(window->stopwatch().isActive());
-    QCOMPARE(window->status().lblLead->text(), moves);
-    QVERIFY(window->game().Флаг == flags);
-    QVERIFY(!window->game().Первый_ход);
+    QCOMPARE(window->game().state().Ходы, before.Ходы);
+    QVERIFY(window->game().state().Флаг == before.Флаг);
+    QVERIFY(!window->game().state().Первый_ход);
 }
 
 void MainWindowTest::testExitClosesAtOnce()
 {
     // Выход closes the window without a question, also in the middle of a game.
+    start();
     click(1, Qt::LeftButton);
     window->findChild<QAction *>(QStringLiteral("Выход"))->trigger();
     QVERIFY(!window->isVisible());
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+void MainWindowTest::testTickShowsInTimeLabel()
+{
+    // A tick of the stopwatch shows at once in the time label, the board left as it was.
+    start();
+    click(1, Qt::RightButton);
+    window->game().Секундомер_Timer();
+    QCOMPARE(window->status().lblTime->text(), QStringLiteral("1"));
+}
+
+void MainWindowTest::testEndOfGameInWindow()
+{
+    // The fifth fox shows before the box; then the name is asked, and the panel opens on the new
+    // table with the focus on "Закрыть".
+    start();
+    for (int cell : {0, 24, 57, 72})
+        click(cell, Qt::LeftButton);
+    QImage underBox;
+    platform.whileMessageShown = [this, &underBox] { underBox = grabBoard(); };
+    platform.answers = {QStringLiteral("Лиса")};
+    click(89, Qt::LeftButton);
+
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages[0].title, QStringLiteral("Игра окончена"));
+    const QPoint fifth = layout::cellTopLeft(89) + QPoint(16, 16);
+    QCOMPARE(underBox.pixelColor(fifth), grabBoard().pixelColor(fifth));
+    QVERIFY(underBox.pixelColor(fifth) != window->board().palette().color(QPalette::Button));
+    QCOMPARE(platform.questions.size(), 1);
+    QVERIFY(window->panelView().isVisible());
+    QCOMPARE(QApplication::focusWidget(), closeButton());
+    QVERIFY(window->panelView().Таблица_рекордов->toPlainText().startsWith(
+        QStringLiteral("  1.Лиса       250")));
+    QVERIFY(!window->stopwatch().isActive());
+}
+
+void MainWindowTest::testFailedSaveAfterClearing()
+{
+    // When the cleared table cannot be saved, the panel shows it cleared before the box tells so.
+    QVERIFY(storeTable(folder->path(), tableOf({{QStringLiteral("Anna"), 100}})));
+    start();
+    QTest::keyClick(window.get(), Qt::Key_F3);
+    QVERIFY(QFile::remove(recordFilePath(folder->path())));
+    QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("Varn.dat")));
+    QString textUnderBox;
+    platform.whileMessageShown = [this, &textUnderBox] {
+        textUnderBox = window->panelView().Таблица_рекордов->toPlainText();
+    };
+    QTest::mouseClick(window->panelView().Кнопка_очистить, Qt::LeftButton);
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages[0].title, QStringLiteral("Ошибка"));
+    QVERIFY(textUnderBox.startsWith(QStringLiteral("  1.              \n")));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,3 +1,4 @@
+#include "game/rules.h"
 #include "main_window/qt_platform.h"
 #include "records/record_table.h"
 #include "support/fake_platform.h"
@@ -32,9 +33,7 @@ public:
     }
 
 private:
-    QWidget owner;
-    QTimer stopwatch;
-    QtPlatform real {owner, stopwatch};
+    QtPlatform real;
 };
 
 struct SeenDialog
@@ -87,7 +86,7 @@ void NameDialogTest::testNameTypedInDialog()
     QVERIFY(directory.isValid());
     DialogPlatform platform;
     platform.directory = directory.path();
-    RecordTable table(platform);
+    RecordTable table(platform, kBestResult);
     table.Чтение_таблицы_рекордов_из_файла();
 
     SeenDialog seen;
@@ -98,8 +97,7 @@ void NameDialogTest::testNameTypedInDialog()
     QCOMPARE(seen.prompt, QStringLiteral("Введите Ваше имя (не более 10-и символов)"));
     QCOMPARE(seen.title, QStringLiteral("Ввод"));
     QCOMPARE(seen.cancelText, QStringLiteral("Отмена"));
-    QCOMPARE(table.Имена_рекордов[1], name);
-    QCOMPARE(table.Очки_рекордов[1], qint16(180));
+    QCOMPARE(table.rows()[0], (RecordRow {name, 180}));
 }
 
 QTEST_MAIN(NameDialogTest)

@@ -1,5 +1,7 @@
+#include "game/rules.h"
 #include "records/record_table.h"
 #include "support/fake_platform.h"
+#include "support/record_file.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,8 +28,8 @@ private slots:
     void testTypedNameAsStored();
 
 private:
-    // A table whose rows hold the given points under the names Row1, Row2, ...; the rest empty.
-    void fillTable(const QList<qint16> &points);
+    // Starts with a table whose rows hold the given points under the names Row1, Row2, ...
+    void startWith(const QList<qint16> &points);
 
     std::unique_ptr<QTemporaryDir> directory;
     FakePlatform platform;
@@ -49,18 +51,17 @@ void RecordEntryTest::init()
     QVERIFY(directory->isValid());
     platform = FakePlatform();
     platform.directory = directory->path();
-    table = std::make_unique<RecordTable>(platform);
-    table->Чтение_таблицы_рекордов_из_файла();
+    startWith({});
 }
 
-void RecordEntryTest::fillTable(const QList<qint16> &points)
+void RecordEntryTest::startWith(const QList<qint16> &points)
 {
-    table->Очистить_таблицу_рекордов();
-    for (int i = 1; i <= points.size(); ++i) {
-        table->Имена_рекордов[i] = padded(QStringLiteral("Row%1").arg(i));
-        table->Очки_рекордов[i] = points[i - 1];
-    }
-    table->Полностью_обновить_таблицу_рекордов();
+    QList<std::pair<QString, qint16>> rows;
+    for (qsizetype i = 0; i < points.size(); ++i)
+        rows.append({QStringLiteral("Row%1").arg(i + 1), points[i]});
+    QVERIFY(storeTable(directory->path(), tableOf(rows)));
+    table = std::make_unique<RecordTable>(platform, kBestResult);
+    table->Чтение_таблицы_рекордов_из_файла();
 }
 
 void RecordEntryTest::testInsertion_data()
@@ -69,46 +70,42 @@ void RecordEntryTest::testInsertion_data()
     QTest::addColumn<qint16>("points");
     QTest::addColumn<QStringList>("namesAfter");
     QTest::addColumn<QList<qint16>>("pointsAfter");
-    QTest::addColumn<QString>("droppedOut");
 
     const QList<qint16> full = {200, 190, 180, 170, 160, 150, 140, 130, 120, 110};
     QTest::newRow("below both rows of equal points")
         << QList<qint16> {250, 120, 120, 40} << qint16(120)
         << QStringList {"Row1", "Row2", "Row3", "New", "Row4", "", "", "", "", ""}
-        << QList<qint16> {250, 120, 120, 120, 40, 0, 0, 0, 0, 0} << "";
+        << QList<qint16> {250, 120, 120, 120, 40, 0, 0, 0, 0, 0};
     QTest::newRow("above row 1 of a full table")
         << full << qint16(240) << QStringList {"New",  "Row1", "Row2", "Row3", "Row4",
                                                "Row5", "Row6", "Row7", "Row8", "Row9"}
-        << QList<qint16> {240, 200, 190, 180, 170, 160, 150, 140, 130, 120} << "Row10";
+        << QList<qint16> {240, 200, 190, 180, 170, 160, 150, 140, 130, 120};
     QTest::newRow("below the last result")
         << QList<qint16> {120, 40, 10} << qint16(5)
         << QStringList {"Row1", "Row2", "Row3", "New", "", "", "", "", "", ""}
-        << QList<qint16> {120, 40, 10, 5, 0, 0, 0, 0, 0, 0} << "";
+        << QList<qint16> {120, 40, 10, 5, 0, 0, 0, 0, 0, 0};
     QTest::newRow("equal to row 10 moves nothing")
         << full << qint16(110) << QStringList {"Row1", "Row2", "Row3", "Row4", "Row5",
                                                "Row6", "Row7", "Row8", "Row9", "Row10"}
-        << full << "New";
+        << full;
 }
 
 // A result goes below every row with as many or more points; the rows beneath move down and the
-// former row 10 drops into row 11.
+// former row 10 drops out.
 void RecordEntryTest::testInsertion()
 {
     QFETCH(QList<qint16>, before);
     QFETCH(qint16, points);
     QFETCH(QStringList, namesAfter);
     QFETCH(QList<qint16>, pointsAfter);
-    QFETCH(QString, droppedOut);
-    fillTable(before);
+    startWith(before);
+    QCOMPARE(qualifies(table->rows(), points), namesAfter.contains(QStringLiteral("New")));
     platform.answers = {QStringLiteral("New")};
 
     table->Внести_в_таблицу_новый_рекорд(points);
 
-    for (int i = 1; i <= 10; ++i) {
-        QCOMPARE(table->Имена_рекордов[i], padded(namesAfter[i - 1]));
-        QCOMPARE(table->Очки_рекордов[i], pointsAfter[i - 1]);
-    }
-    QCOMPARE(table->Имена_рекордов[11], padded(droppedOut));
+    for (int i = 0; i < kRecordRows; ++i)
+        QCOMPARE(table->rows()[i], (RecordRow {padded(namesAfter[i]), pointsAfter[i]}));
 }
 
 void RecordEntryTest::testBlankAnswerIsAnonymous_data()
@@ -129,8 +126,8 @@ void RecordEntryTest::testBlankAnswerIsAnonymous()
     QFETCH(QString, name);
     platform.answers = answers;
     table->Внести_в_таблицу_новый_рекорд(100);
-    QCOMPARE(table->Имена_рекордов[1], name);
-    QCOMPARE(table->Очки_рекордов[1], qint16(100));
+    QCOMPARE(table->rows()[0].name, name);
+    QCOMPARE(table->rows()[0].points, qint16(100));
 }
 
 // The name is asked with the game's prompt and title, and the first default is empty.
@@ -149,7 +146,7 @@ void RecordEntryTest::testLongAnswerAndNextDefault()
 {
     platform.answers = {QStringLiteral("Абвгдежзий12")};
     table->Внести_в_таблицу_новый_рекорд(100);
-    QCOMPARE(table->Имена_рекордов[1], QStringLiteral("Абвгдежзий"));
+    QCOMPARE(table->rows()[0].name, QStringLiteral("Абвгдежзий"));
     QCOMPARE(table->Последнее_имя, QStringLiteral("Абвгдежзий"));
     table->Внести_в_таблицу_новый_рекорд(90);
     QCOMPARE(platform.questions[1].defaultAnswer, QStringLiteral("Абвгдежзий"));
@@ -164,14 +161,14 @@ void RecordEntryTest::testCancelClearsNextDefault()
     table->Внести_в_таблицу_новый_рекорд(80);
     QCOMPARE(platform.questions[1].defaultAnswer, QStringLiteral("Anna"));
     QCOMPARE(platform.questions[2].defaultAnswer, QString());
-    QCOMPARE(table->Имена_рекордов[2], QStringLiteral("Anonymous "));
+    QCOMPARE(table->rows()[1].name, QStringLiteral("Anonymous "));
 }
 
 // Ten lines of 18 characters joined by CR LF, none after the tenth; a four-letter name in row 1
 // shows padded with six spaces and its points right-aligned.
 void RecordEntryTest::testTableText()
 {
-    fillTable({120, 40});
+    startWith({120, 40});
     platform.answers = {QStringLiteral("Олег")};
     table->Внести_в_таблицу_новый_рекорд(245);
 
@@ -186,7 +183,7 @@ void RecordEntryTest::testTableText()
     QCOMPARE(lines[2], QStringLiteral("  3.Row2        40"));
     QCOMPARE(lines[9], QStringLiteral(" 10.              "));
 
-    table->Очистить_таблицу_рекордов();
+    startWith({});
     platform.answers = {QStringLiteral("Олег")};
     table->Внести_в_таблицу_новый_рекорд(45);
     QCOMPARE(table->Таблица_рекордов.left(18), QStringLiteral("  1.Олег        45"));
@@ -195,7 +192,7 @@ void RecordEntryTest::testTableText()
 // The cleared table reads as ten numbers, each with its full stop and fourteen spaces.
 void RecordEntryTest::testClearedText()
 {
-    fillTable({250, 200, 150});
+    startWith({250, 200, 150});
     table->Очистить_таблицу_рекордов();
     table->Полностью_обновить_таблицу_рекордов();
     QCOMPARE(table->Таблица_рекордов,
@@ -241,14 +238,14 @@ void RecordEntryTest::testTypedNameAsStored()
     platform.answers = {typed};
     table->Внести_в_таблицу_новый_рекорд(100);
 
-    QCOMPARE(table->Имена_рекордов[1], padded(stored));
+    QCOMPARE(table->rows()[0].name, padded(stored));
     QCOMPARE(table->Последнее_имя, stored);
     QCOMPARE(table->Таблица_рекордов.split(QStringLiteral("\r\n")).size(), 10);
 
-    RecordTable reread(platform);
+    RecordTable reread(platform, kBestResult);
     reread.Чтение_таблицы_рекордов_из_файла();
     QVERIFY(!reread.Файл_испорчен);
-    QCOMPARE(reread.Имена_рекордов[1], table->Имена_рекордов[1]);
+    QCOMPARE(reread.rows(), table->rows());
     QCOMPARE(reread.Таблица_рекордов, table->Таблица_рекордов);
 }
 

@@ -1,8 +1,10 @@
+#include "game/rules.h"
 #include "records/cipher.h"
 #include "records/record_line.h"
 #include "records/record_table.h"
 #include "support/fake_platform.h"
 #include "support/named_pipe.h"
+#include "support/record_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,10 +85,7 @@ QByteArray fileOfRows(QList<QByteArray> plainLines)
 
 void verifyEmptyTable(const RecordTable &table)
 {
-    for (int i = 1; i <= 10; ++i) {
-        QCOMPARE(table.Имена_рекордов[i], QString(10, u' '));
-        QCOMPARE(table.Очки_рекордов[i], qint16(0));
-    }
+    QVERIFY(table.rows() == RecordRows());
 }
 
 } // namespace
@@ -153,7 +152,7 @@ void RecordFileTest::testCipherIsItsOwnInverse()
 // Without a file the table starts empty and the file of the empty table is written, in silence.
 void RecordFileTest::testMissingFileBecomesEmptyTable()
 {
-    RecordTable table(platform);
+    RecordTable table(platform, kBestResult);
     table.Чтение_таблицы_рекордов_из_файла();
     QVERIFY(table.Файл_испорчен);
     verifyEmptyTable(table);
@@ -168,17 +167,15 @@ void RecordFileTest::testOwnFileReadsAndWritesBackUnchanged()
         = fileOfRows({row("\xC8\xE2\xE0\xED", " 250"), // Иван
                       row("Anonymous", " 120"), row("Anna", " 120"), row("  Bo", "  40")});
     writeDataFile(original);
-    RecordTable table(platform);
+    RecordTable table(platform, kBestResult);
     table.Чтение_таблицы_рекордов_из_файла();
 
     QVERIFY(!table.Файл_испорчен);
-    const QStringList names = {QStringLiteral("Иван      "), QStringLiteral("Anonymous "),
-                               QStringLiteral("Anna      "), QStringLiteral("  Bo      ")};
-    const QList<qint16> points = {250, 120, 120, 40};
-    for (int i = 1; i <= 10; ++i) {
-        QCOMPARE(table.Имена_рекордов[i], i <= 4 ? names[i - 1] : QString(10, u' '));
-        QCOMPARE(table.Очки_рекордов[i], i <= 4 ? points[i - 1] : qint16(0));
-    }
+    QVERIFY(table.rows()
+            == tableOf({{QStringLiteral("Иван"), 250},
+                        {QStringLiteral("Anonymous"), 120},
+                        {QStringLiteral("Anna"), 120},
+                        {QStringLiteral("  Bo"), 40}}));
     QCOMPARE(readDataFile(), original);
     QVERIFY(platform.messages.isEmpty());
 }
@@ -210,7 +207,7 @@ void RecordFileTest::testDamagedFile()
 {
     QFETCH(QByteArray, contents);
     writeDataFile(contents);
-    RecordTable table(platform);
+    RecordTable table(platform, kBestResult);
     table.Чтение_таблицы_рекордов_из_файла();
     QVERIFY(table.Файл_испорчен);
     verifyEmptyTable(table);
@@ -241,10 +238,10 @@ void RecordFileTest::testUnusualPointsField()
     QFETCH(qint16, points);
     QFETCH(QByteArray, writtenBack);
     writeDataFile(fileOfRows({row("Anna", field)}));
-    RecordTable table(platform);
+    RecordTable table(platform, kBestResult);
     table.Чтение_таблицы_рекордов_из_файла();
     QVERIFY(!table.Файл_испорчен);
-    QCOMPARE(table.Очки_рекордов[1], points);
+    QCOMPARE(table.rows()[0].points, points);
     QCOMPARE(readDataFile(), fileOfRows({row("Anna", writtenBack)}));
 }
 
@@ -278,7 +275,7 @@ void RecordFileTest::testPointsFieldRule()
 void RecordFileTest::testDirectoryInPlaceOfFile()
 {
     QVERIFY(QDir(directory->path()).mkdir(QStringLiteral("Varn.dat")));
-    RecordTable table(platform);
+    RecordTable table(platform, kBestResult);
     table.Чтение_таблицы_рекордов_из_файла();
     verifyEmptyTable(table);
     QCOMPARE(platform.messages.size(), 1);
@@ -288,8 +285,7 @@ void RecordFileTest::testDirectoryInPlaceOfFile()
 
     platform.answers = {QStringLiteral("Anna")};
     table.Внести_в_таблицу_новый_рекорд(150);
-    QCOMPARE(table.Имена_рекордов[1], QStringLiteral("Anna      "));
-    QCOMPARE(table.Очки_рекордов[1], qint16(150));
+    QCOMPARE(table.rows()[0], (RecordRow {QStringLiteral("Anna      "), 150}));
     QCOMPARE(platform.messages.size(), 2);
     QVERIFY(QFileInfo(dataPath()).isDir());
 }
@@ -307,7 +303,7 @@ void RecordFileTest::testReadOnlyFolder()
     writeDataFile(original);
     QVERIFY(QFile::setPermissions(directory->path(), QFile::ReadOwner | QFile::ExeOwner));
 
-    RecordTable table(platform);
+    RecordTable table(platform, kBestResult);
     table.Чтение_таблицы_рекордов_из_файла();
     QVERIFY(!table.Файл_испорчен);
     // The file already holds the table it read: nothing needed writing.
@@ -315,7 +311,7 @@ void RecordFileTest::testReadOnlyFolder()
 
     platform.answers = {QStringLiteral("Boris")};
     table.Внести_в_таблицу_новый_рекорд(200);
-    QCOMPARE(table.Имена_рекордов[1], QStringLiteral("Boris     "));
+    QCOMPARE(table.rows()[0].name, QStringLiteral("Boris     "));
     QCOMPARE(platform.messages.size(), 1);
     QVERIFY(platform.messages[0].text.contains(QDir::toNativeSeparators(dataPath())));
     QCOMPARE(platform.messages[0].icon, Platform::Icon::Critical);
@@ -344,7 +340,7 @@ void RecordFileTest::testNotARegularFileLeftAlone()
     if (linked)
         QVERIFY(QFile::link(pipePath, dataPath()));
 
-    RecordTable table(platform);
+    RecordTable table(platform, kBestResult);
     table.Чтение_таблицы_рекордов_из_файла();
     QVERIFY(table.Файл_испорчен);
     verifyEmptyTable(table);
@@ -366,10 +362,10 @@ void RecordFileTest::testLinkToTableFile()
     QVERIFY(QFile::rename(dataPath(), target));
     QVERIFY(QFile::link(target, dataPath()));
 
-    RecordTable table(platform);
+    RecordTable table(platform, kBestResult);
     table.Чтение_таблицы_рекордов_из_файла();
     QVERIFY(!table.Файл_испорчен);
-    QCOMPARE(table.Очки_рекордов[1], qint16(90));
+    QCOMPARE(table.rows()[0].points, qint16(90));
     platform.answers = {QStringLiteral("Boris")};
     table.Внести_в_таблицу_новый_рекорд(120);
 

@@ -1,4 +1,5 @@
 #include "game/random_cell.h"
+#include "records/record_file.h"
 #include "records/windows1251.h"
 #include "support/game_fixture.h"
 
@@ -49,9 +50,10 @@ QString listOf(const CellSet &set)
     return cells.join(u' ');
 }
 
-qsizetype countOf(const std::array<qint16, 12> &points, qint16 value)
+qsizetype countOf(const RecordRows &rows, qint16 points)
 {
-    return std::count(points.begin() + 1, points.begin() + 11, value);
+    return std::count_if(rows.begin(), rows.end(),
+                         [points](const RecordRow &row) { return row.points == points; });
 }
 
 // What players type at the name prompt, odd ones included.
@@ -82,11 +84,11 @@ private slots:
 
 private:
     QString applyRandomEvent();
-    void pressCell(int index, int button);
+    void pressCell(int index, Game::Button button);
     void startGame(bool atLoad);
     void checkGame();
     void checkTable();
-    void checkEndOfGame(bool wasOver, const std::array<qint16, 12> &pointsBefore);
+    void checkEndOfGame(bool wasOver, const RecordRows &tableBefore);
 
     std::mt19937 random {kSeed};
     const std::array<CellSet, kCellCount> lines = linesOfEveryCell();
@@ -104,8 +106,8 @@ void SoakTest::testRandomEvents()
     // the captions, the table and its file stay consistent.
     startGame(true);
     for (int event = 0; event < kEvents; ++event) {
-        const bool wasOver = f.game.Конец_игры;
-        const std::array<qint16, 12> pointsBefore = f.table.Очки_рекордов;
+        const bool wasOver = f.state().Конец_игры;
+        const RecordRows tableBefore = f.table.rows();
         f.platform.messages.clear();
         f.platform.questions.clear();
         if (f.platform.answers.isEmpty())
@@ -115,7 +117,7 @@ void SoakTest::testRandomEvents()
         checkGame();
         checkTable();
         if (!QTest::currentTestFailed())
-            checkEndOfGame(wasOver, pointsBefore);
+            checkEndOfGame(wasOver, tableBefore);
         if (QTest::currentTestFailed())
             QFAIL(qPrintable(
                 QStringLiteral("after event %1 (%2), seed %3").arg(event).arg(what).arg(kSeed)));
@@ -132,28 +134,28 @@ QString SoakTest::applyRandomEvent()
     const int roll = int(random() % 1000);
     const int cell = int(random() % kCellCount);
     if (roll < 300) {
-        pressCell(cell, Game::Left);
+        pressCell(cell, Game::Button::Left);
         return QStringLiteral("left press on %1").arg(cell);
     }
     if (roll < 450) {
         // A hidden fox, so that games end early enough to score.
-        const CellSet hidden = setOf(f.game.Лисы) & ~setOf(f.game.Открытые);
+        const CellSet hidden = setOf(f.state().Лисы) & ~setOf(f.state().Открытые);
         int fox = cell;
         while (hidden.any() && !hidden[fox])
             fox = (fox + 1) % kCellCount;
-        pressCell(fox, Game::Left);
+        pressCell(fox, Game::Button::Left);
         return QStringLiteral("left press on fox cell %1").arg(fox);
     }
     if (roll < 570) {
-        pressCell(cell, Game::Right);
+        pressCell(cell, Game::Button::Right);
         return QStringLiteral("right press on %1").arg(cell);
     }
     if (roll < 600) {
-        pressCell(cell, Game::Middle);
+        pressCell(cell, Game::Button::Middle);
         return QStringLiteral("middle press on %1").arg(cell);
     }
     if (roll < 880) {
-        f.game.Секундомер_Timer();
+        f.tick();
         return QStringLiteral("tick");
     }
     if (roll < 910) {
@@ -173,10 +175,10 @@ QString SoakTest::applyRandomEvent()
     return QStringLiteral("table cleared");
 }
 
-void SoakTest::pressCell(int index, int button)
+void SoakTest::pressCell(int index, Game::Button button)
 {
-    if (button == Game::Left && !f.panel.Таблица_показана && !f.game.Конец_игры
-        && !f.game.Открытые[index])
+    if (button == Game::Button::Left && !f.panel.Таблица_показана && !f.state().Конец_игры
+        && !f.state().Открытые[index])
         ++expectedMoves;
     f.game.Клетка_MouseDown(index, button);
 }
@@ -196,58 +198,45 @@ void SoakTest::startGame(bool atLoad)
 
 void SoakTest::checkGame()
 {
-    const Game &g = f.game;
+    const GameState &g = f.state();
     const CellSet foxes = setOf(g.Лисы);
     const CellSet opened = setOf(g.Открытые);
-    QCOMPARE(foxes.count(), std::size_t(5));
+    QCOMPARE(foxes.count(), std::size_t(kFoxCount));
     QCOMPARE(std::size_t(g.Найдено_лис), (foxes & opened).count());
-    QVERIFY2(g.Очки >= 0 && g.Очки <= 300, qPrintable(QString::number(g.Очки)));
+    QVERIFY2(g.Очки >= 0 && g.Очки <= kStartingPoints, qPrintable(QString::number(g.Очки)));
     QCOMPARE(g.Ходы, expectedMoves);
     QCOMPARE(listOf(setOf(g.Флаг) & opened), QString());
-    QCOMPARE(listOf(setOf(g.Лиса)), listOf(foxes & opened));
-    QCOMPARE(f.platform.stopwatchEnabled, !g.Первый_ход && !g.Конец_игры);
+    QCOMPARE(f.stopwatchRunning, !g.Первый_ход && !g.Конец_игры);
     for (int i = 0; i < kCellCount; ++i) {
-        const QString number
-            = opened[i] && !foxes[i] ? QString::number((lines[i] & foxes).count()) : QString();
-        QCOMPARE(g.Число[i], number);
+        const CellView view = f.game.cellView(i);
+        QCOMPARE(view.fox, foxes[i] && opened[i]);
+        QCOMPARE(view.number, opened[i] && !foxes[i] ? int((lines[i] & foxes).count()) : -1);
     }
-    // A caption is empty until its counter is first shown, and then shows it.
-    QCOMPARE(g.lblLead, g.Ходы == 0 ? QString() : QString::number(g.Ходы));
-    QCOMPARE(g.lblFox, g.Найдено_лис == 0 ? QString() : QString::number(g.Найдено_лис));
-    QCOMPARE(g.lblTime, g.Секунды == 0 ? QString() : QString::number(g.Секунды));
-    if (g.lblPoint.isEmpty())
-        QCOMPARE(g.Очки, qint16(300));
-    else
-        QCOMPARE(g.lblPoint, QString::number(g.Очки));
 }
 
 void SoakTest::checkTable()
 {
-    const RecordTable &t = f.table;
-    QByteArray stored;
-    for (int i = 1; i <= 10; ++i) {
-        const qint16 points = t.Очки_рекордов[i];
-        QVERIFY2(points >= 0 && points <= 250, qPrintable(QString::number(points)));
-        if (i > 1)
-            QVERIFY(points <= t.Очки_рекордов[i - 1]);
-        QCOMPARE(t.Имена_рекордов[i].size(), qsizetype(10));
-        QCOMPARE(t.Имена_рекордов[i] == QString(10, u' '), points == 0);
-        stored += t.Шифрованные_строки[i];
+    const RecordRows &rows = f.table.rows();
+    for (int i = 0; i < kRecordRows; ++i) {
+        const qint16 points = rows[i].points;
+        QVERIFY2(points >= 0 && points <= kBestResult, qPrintable(QString::number(points)));
+        if (i > 0)
+            QVERIFY(points <= rows[i - 1].points);
+        QCOMPARE(rows[i].name.size(), qsizetype(10));
+        QCOMPARE(rows[i].name == QString(10, u' '), points == 0);
     }
-    QFile file(QDir(f.folder.path()).filePath(QStringLiteral("Varn.dat")));
+    QFile file(recordFilePath(f.folder.path()));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray onDisk = file.readAll();
-    QCOMPARE(onDisk, stored);
     // Deciphered by hand, the file holds the table: names, then points right-aligned in four.
-    QByteArray plain = onDisk;
+    QByteArray plain = file.readAll();
     for (char &byte : plain)
         byte = char(byte ^ 0x80);
     const QString text = fromWindows1251(plain);
     QCOMPARE(text.size(), qsizetype(140));
-    for (int i = 1; i <= 10; ++i) {
-        const qint16 points = t.Очки_рекордов[i];
-        const QString line = text.mid((i - 1) * 14, 14);
-        QCOMPARE(line.left(10), t.Имена_рекордов[i]);
+    for (int i = 0; i < kRecordRows; ++i) {
+        const qint16 points = rows[i].points;
+        const QString line = text.mid(i * 14, 14);
+        QCOMPARE(line.left(10), rows[i].name);
         QCOMPARE(line.mid(10),
                  (points == 0 ? QString() : QString::number(points)).rightJustified(4));
     }
@@ -255,9 +244,9 @@ void SoakTest::checkTable()
 
 // A game that ends above the tenth result asks a name, enters once and opens the panel; any other
 // leaves the table alone.
-void SoakTest::checkEndOfGame(bool wasOver, const std::array<qint16, 12> &pointsBefore)
+void SoakTest::checkEndOfGame(bool wasOver, const RecordRows &tableBefore)
 {
-    const bool ended = !wasOver && f.game.Конец_игры;
+    const bool ended = !wasOver && f.state().Конец_игры;
     if (!ended) {
         QCOMPARE(f.platform.questions.size(), 0);
         return;
@@ -265,10 +254,10 @@ void SoakTest::checkEndOfGame(bool wasOver, const std::array<qint16, 12> &points
     ++gamesFinished;
     QCOMPARE(f.platform.messages.size(), 1);
     QCOMPARE(f.platform.messages[0].text, QStringLiteral("Все лисы найдены"));
-    const bool enters = f.game.Очки > pointsBefore[10];
+    const qint16 points = f.state().Очки;
+    const bool enters = points > tableBefore.back().points;
     QCOMPARE(f.platform.questions.size(), enters ? 1 : 0);
-    QCOMPARE(countOf(f.table.Очки_рекордов, f.game.Очки),
-             countOf(pointsBefore, f.game.Очки) + (enters ? 1 : 0));
+    QCOMPARE(countOf(f.table.rows(), points), countOf(tableBefore, points) + (enters ? 1 : 0));
     if (enters) {
         ++entries;
         QVERIFY(f.panel.Таблица_показана);

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "game/platform.h"
+#include "platform/platform.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // Answers at once and remembers what it was asked, so tests of the logic stay synchronous.
 class FakePlatform : public Platform
@@ -26,6 +27,8 @@ public:
     void showMessage(const QString &text, const QString &title, Icon icon) override
     {
         messages.append({text, title, icon});
+        if (whileMessageShown)
+            whileMessageShown();
     }
     QString askText(const QString &prompt, const QString &title,
                     const QString &defaultAnswer) override
@@ -33,7 +36,6 @@ public:
         questions.append({prompt, title, defaultAnswer});
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
-    void setStopwatchEnabled(bool enabled) override { stopwatchEnabled = enabled; }
     QString programDirectory() const override { return directory; }
     // Draws the queued values first, then cycles through the board.
     float nextRandom() override
@@ -55,8 +57,9 @@ public:
     QList<Question> questions;
     QStringList answers;
     QList<float> randoms;
-    bool stopwatchEnabled = false;
     QString directory;
+    // Runs while a message box would be open, to look at what lies under it.
+    std::function<void()> whileMessageShown;
 
 private:
     int fallback = 0;

@@ -11,7 +11,12 @@
 // A game wired to a fake platform whose program directory is a fresh temporary folder.
 struct GameFixture
 {
-    GameFixture() { platform.directory = folder.path(); }
+    GameFixture()
+    {
+        platform.directory = folder.path();
+        QObject::connect(&game, &Game::stopwatchSwitched,
+                         [this](bool running) { stopwatchRunning = running; });
+    }
 
     // Starts a game with the foxes where the picture puts them.
     void startWith(const QStringList &picture)
@@ -20,16 +25,28 @@ struct GameFixture
         game.Загрузка();
     }
 
-    void press(int row, int column, int button = Game::Left)
+    void press(int row, int column, Game::Button button = Game::Button::Left)
     {
-        game.Клетка_MouseDown(row * 10 + column, button);
+        game.Клетка_MouseDown(cellNumber(row, column), button);
     }
 
-    int flagCount() const { return int(std::count(game.Флаг.begin(), game.Флаг.end(), true)); }
+    void tick(int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            game.Секундомер_Timer();
+    }
+
+    const GameState &state() const { return game.state(); }
+    StatusCaptions captions() const { return game.statusCaptions(); }
+    int flagCount() const
+    {
+        return int(std::count(state().Флаг.begin(), state().Флаг.end(), true));
+    }
 
     QTemporaryDir folder;
     FakePlatform platform;
-    RecordTable table {platform};
+    RecordTable table {platform, kBestResult};
     RecordsPanel panel {table};
     Game game {platform, table, panel};
+    bool stopwatchRunning = false;
 };

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// What the logic asks of the world outside it. The program hands it real dialogs, the stopwatch
-// timer, the executable's directory and a clock-seeded generator; tests hand it a fake that
-// records what was asked and answers at once.
+// What the logic asks of the world outside it. The program hands it real dialogs, the executable's
+// directory and a clock-seeded generator; tests hand it a fake that records what was asked and
+// answers at once.
 class Platform
 {
 public:
@@ -18,7 +18,6 @@ public:
     virtual QString askText(const QString &prompt, const QString &title,
                             const QString &defaultAnswer)
         = 0;
-    virtual void setStopwatchEnabled(bool enabled) = 0;
     // The folder of the executable, where the data and help files live.
     virtual QString programDirectory() const = 0;
     // Uniform in [0, 1), from a generator seeded once per run.

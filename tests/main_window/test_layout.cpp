@@ -1,10 +1,10 @@
-#include "main_window/board_geometry.h"
+#include "main_window/layout.h"
 
 #include <QTest>
 
-using namespace board_geometry;
+using namespace layout;
 
-class BoardGeometryTest : public QObject
+class LayoutTest : public QObject
 {
     Q_OBJECT
 
@@ -16,7 +16,7 @@ private slots:
     void testLinePixels();
 };
 
-void BoardGeometryTest::testHitTest_data()
+void LayoutTest::testHitTest_data()
 {
     QTest::addColumn<QPoint>("pixel");
     QTest::addColumn<int>("cell");
@@ -32,7 +32,7 @@ void BoardGeometryTest::testHitTest_data()
     QTest::newRow("status column") << QPoint(400, 80) << -1;
 }
 
-void BoardGeometryTest::testHitTest()
+void LayoutTest::testHitTest()
 {
     // A cell owns its square and the grid lines at its left and top; the far edges own nothing.
     QFETCH(QPoint, pixel);
@@ -40,7 +40,7 @@ void BoardGeometryTest::testHitTest()
     QCOMPARE(cellAt(pixel), cell);
 }
 
-void BoardGeometryTest::testEveryCellRoundTrips()
+void LayoutTest::testEveryCellRoundTrips()
 {
     // Every pixel of a cell's 32 × 32 square leads back to that cell.
     for (int i = 0; i < 100; ++i) {
@@ -51,7 +51,7 @@ void BoardGeometryTest::testEveryCellRoundTrips()
     }
 }
 
-void BoardGeometryTest::testLinePixels_data()
+void LayoutTest::testLinePixels_data()
 {
     QTest::addColumn<int>("line");
     QTest::addColumn<QRect>("pixels");
@@ -63,7 +63,7 @@ void BoardGeometryTest::testLinePixels_data()
     QTest::newRow("Line38, right bevel") << 38 << QRect(459, 1, 1, 366);
 }
 
-void BoardGeometryTest::testLinePixels()
+void LayoutTest::testLinePixels()
 {
     // A line covers its first point up to, not including, its last.
     QFETCH(int, line);
@@ -71,5 +71,5 @@ void BoardGeometryTest::testLinePixels()
     QCOMPARE(linePixels(kLines[line - 1]), pixels);
 }
 
-QTEST_GUILESS_MAIN(BoardGeometryTest)
-#include "test_board_geometry.moc"
+QTEST_GUILESS_MAIN(LayoutTest)
+#include "test_layout.moc"

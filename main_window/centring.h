@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// Places a window that is about to be shown in the middle of its screen, frame included.
+void centreOnScreen(QWidget &window);

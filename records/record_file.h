@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+QString recordFilePath(const QString &programDirectory);
+
+// The file's bytes, or none when it is missing, unreadable, not a regular file once links are
+// followed, or of any size but a table's.
+QByteArray readRecordFile(const QString &path);
+
+// Written whole or not at all, so a kill or power cut mid-write leaves the previous file; anything
+// there but a regular file is left alone. Gives the reason when the file could not be written.
+std::optional<QString> saveRecordFile(const QString &path, const QByteArray &bytes);
