@@ -87,7 +87,7 @@ void AboutWindow::Загрузка()
 void AboutWindow::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);
-    // Line1: an etched separator between the owner's details and the rights notice.
+    // An etched separator between the owner's details and the rights notice.
     QPainter painter(this);
     painter.fillRect(QRect(20, 151, 260, 1), QColor(128, 128, 128));
     painter.fillRect(QRect(21, 152, 259, 2), Qt::white);

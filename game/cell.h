@@ -1,8 +1,8 @@
 #pragma once
 
 // Cells are numbered 0 to 99 row by row: row 0 at the top, column 0 at the left.
-inline constexpr int kCellCount = 100;
 inline constexpr int kBoardSide = 10;
+inline constexpr int kCellCount = kBoardSide * kBoardSide;
 
 struct CellCoordinates
 {

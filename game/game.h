@@ -53,7 +53,7 @@ class Game : public QObject
     Q_OBJECT
 
 public:
-    enum class Button { Other = 0, Left = 1, Right = 2, Middle = 4 };
+    enum class Button { Other, Left, Right, Middle };
 
     Game(Platform &platform, RecordTable &table, RecordsPanel &panel);
 

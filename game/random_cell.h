@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/cell.h"
+
 #include <cstdint>
 
 // 24 random bits scaled by 2^-24: every value is exact and the largest is 1 - 2^-24, so the
@@ -9,8 +11,9 @@ constexpr float unitFromBits(std::uint32_t bits)
     return static_cast<float>(bits >> 8) * 0x1p-24f;
 }
 
-// floor(r * 100), taken in double so that no rounding lifts an r below 1 to 100.
+// floor(r * kCellCount), taken in double so that no rounding lifts an r below 1 past the last
+// cell.
 constexpr int cellFromUnit(float r)
 {
-    return static_cast<int>(static_cast<double>(r) * 100.0);
+    return static_cast<int>(static_cast<double>(r) * kCellCount);
 }

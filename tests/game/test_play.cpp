@@ -3,24 +3,6 @@
 
 #include <QTest>
 
-namespace {
-
-// Five foxes: 0, 24, 57, 72 and 89.
-const QStringList kBoard {
-    "F.........", //
-    "..........", //
-    "....F.....", //
-    "..........", //
-    "..........", //
-    ".......F..", //
-    "..........", //
-    "..F.......", //
-    ".........F", //
-    "..........",
-};
-
-} // namespace
-
 class PlayTest : public QObject
 {
     Q_OBJECT
@@ -47,7 +29,7 @@ void PlayTest::testScriptedGame()
 {
     // A whole game: numbers, flags, points and moves after each press, and the end.
     GameFixture f;
-    f.startWith(kBoard);
+    f.startWith(kSampleBoard);
     QCOMPARE(f.captions().lblPoint, QString());
     QVERIFY(!f.stopwatchRunning);
 
@@ -110,7 +92,7 @@ void PlayTest::testAfterTheGameCellsOpenUncounted()
 {
     // Once the fifth fox is found, cells still open and zeros still flag, but nothing counts.
     GameFixture f;
-    f.startWith(kBoard);
+    f.startWith(kSampleBoard);
     for (int cell : {0, 24, 57, 72, 89})
         f.game.Клетка_MouseDown(cell, Game::Button::Left);
     f.panel.Кнопка_ок_Click();
@@ -144,7 +126,7 @@ void PlayTest::testPointsPerOpenedCell()
     QFETCH(int, before);
     QFETCH(QString, after);
     GameFixture f;
-    f.startWith(kBoard);
+    f.startWith(kSampleBoard);
     f.press(9, 4, Game::Button::Right);
     f.tick((kStartingPoints - before) * kSecondsPerPoint);
     QCOMPARE(f.state().Очки, qint16(before));
@@ -156,7 +138,7 @@ void PlayTest::testTicks()
 {
     // Each tick counts a second; every fifth takes a point, even before any cell is opened.
     GameFixture f;
-    f.startWith(kBoard);
+    f.startWith(kSampleBoard);
     f.press(5, 5, Game::Button::Right);
     for (int tick = 1; tick <= 4; ++tick) {
         f.tick();
@@ -174,7 +156,7 @@ void PlayTest::testTicksStopTakingPointsAtZero()
 {
     // At 0 points the ticks only count seconds.
     GameFixture f;
-    f.startWith(kBoard);
+    f.startWith(kSampleBoard);
     f.tick(1500);
     QCOMPARE(f.state().Очки, qint16(0));
     f.tick(10);
@@ -187,7 +169,7 @@ void PlayTest::testSecondsHoldAtTheirLimit()
 {
     // The 16-bit seconds hold at 32767 instead of wrapping to a negative number.
     GameFixture f;
-    f.startWith(kBoard);
+    f.startWith(kSampleBoard);
     f.tick(32770);
     QCOMPARE(f.state().Секунды, qint16(32767));
     QCOMPARE(f.captions().lblTime, QStringLiteral("32767"));
@@ -210,7 +192,7 @@ void PlayTest::testFirstPressStartsStopwatch()
     QFETCH(int, flags);
     QFETCH(bool, opened);
     GameFixture f;
-    f.startWith(kBoard);
+    f.startWith(kSampleBoard);
     f.press(5, 5, button);
     QVERIFY(f.stopwatchRunning);
     QVERIFY(!f.state().Первый_ход);
@@ -223,7 +205,7 @@ void PlayTest::testPressesIgnoredWhilePanelShown()
 {
     // While the panel is shown a press does nothing at all, not even start the stopwatch.
     GameFixture f;
-    f.startWith(kBoard);
+    f.startWith(kSampleBoard);
     f.panel.Рекорды_Click();
     for (Game::Button button : {Game::Button::Left, Game::Button::Right, Game::Button::Middle})
         f.press(9, 4, button);
@@ -240,7 +222,7 @@ void PlayTest::testPanelDoesNotStopStopwatch()
 {
     // Opening the panel mid-game leaves the stopwatch running and the points falling.
     GameFixture f;
-    f.startWith(kBoard);
+    f.startWith(kSampleBoard);
     f.press(9, 4);
     f.panel.Рекорды_Click();
     QVERIFY(f.stopwatchRunning);
@@ -253,7 +235,7 @@ void PlayTest::testNewGameResets()
     // A new game stops the stopwatch, empties the status column and the board, and hides new
     // foxes from the same random sequence.
     GameFixture f;
-    f.startWith(kBoard);
+    f.startWith(kSampleBoard);
     f.press(0, 0);
     f.press(3, 1);
     f.press(9, 9, Game::Button::Right);
@@ -277,7 +259,7 @@ void PlayTest::testNewGameWithPanelShown()
 {
     // A new game lets cells take presses again at once, but leaves the panel on screen.
     GameFixture f;
-    f.startWith(kBoard);
+    f.startWith(kSampleBoard);
     f.panel.Рекорды_Click();
     f.game.Новая_игра_Click();
     QVERIFY(f.panel.isVisible);
@@ -290,7 +272,7 @@ void PlayTest::testOpenedCellsIgnorePresses()
 {
     // An opened cell cannot be opened again, and a found fox takes no right press.
     GameFixture f;
-    f.startWith(kBoard);
+    f.startWith(kSampleBoard);
     f.press(0, 0);
     f.press(9, 4);
     const auto flags = f.state().Флаг;
@@ -309,7 +291,7 @@ void PlayTest::testResultEqualToTenthDoesNotEnter()
     RecordRows full;
     full.fill({QStringLiteral("Player    "), kBestResult});
     QVERIFY(storeTable(f.folder.path(), full));
-    f.startWith(kBoard);
+    f.startWith(kSampleBoard);
     for (int cell : {0, 24, 57, 72, 89})
         f.game.Клетка_MouseDown(cell, Game::Button::Left);
     QCOMPARE(f.state().Очки, qint16(kBestResult));

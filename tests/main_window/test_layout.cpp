@@ -55,12 +55,12 @@ void LayoutTest::testLinePixels_data()
 {
     QTest::addColumn<int>("line");
     QTest::addColumn<QRect>("pixels");
-    QTest::newRow("Line1, grid top") << 1 << QRect(24, 24, 320, 1);
-    QTest::newRow("Line3, grid right") << 3 << QRect(344, 24, 1, 320);
-    QTest::newRow("Line26 reaches one pixel further") << 26 << QRect(16, 352, 337, 1);
-    QTest::newRow("Line31 runs leftwards") << 31 << QRect(1, 0, 460, 1);
-    QTest::newRow("Line37, bottom bevel") << 37 << QRect(1, 367, 458, 1);
-    QTest::newRow("Line38, right bevel") << 38 << QRect(459, 1, 1, 366);
+    QTest::newRow("grid top") << 0 << QRect(24, 24, 320, 1);
+    QTest::newRow("grid right") << 2 << QRect(344, 24, 1, 320);
+    QTest::newRow("frame bottom reaches one pixel further") << 25 << QRect(16, 352, 337, 1);
+    QTest::newRow("sunken edge top runs leftwards") << 30 << QRect(1, 0, 460, 1);
+    QTest::newRow("bottom bevel") << 36 << QRect(1, 367, 458, 1);
+    QTest::newRow("right bevel") << 37 << QRect(459, 1, 1, 366);
 }
 
 void LayoutTest::testLinePixels()
@@ -68,7 +68,7 @@ void LayoutTest::testLinePixels()
     // A line covers its first point up to, not including, its last.
     QFETCH(int, line);
     QFETCH(QRect, pixels);
-    QCOMPARE(linePixels(kLines[line - 1]), pixels);
+    QCOMPARE(linePixels(kLines[line]), pixels);
 }
 
 QTEST_GUILESS_MAIN(LayoutTest)

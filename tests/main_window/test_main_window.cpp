@@ -2,12 +2,14 @@
 #include "main_window/main_window.h"
 #include "support/board_picture.h"
 #include "support/fake_platform.h"
+#include "support/modal.h"
 #include "support/record_file.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,26 +20,12 @@ QColor pixel(const QImage &image, int x, int y)
     return image.pixelColor(x, y);
 }
 
-// Five foxes: 0, 24, 57, 72 and 89.
-const QStringList kBoard {
-    "F.........", //
-    "..........", //
-    "....F.....", //
-    "..........", //
-    "..........", //
-    ".......F..", //
-    "..........", //
-    "..F.......", //
-    ".........F", //
-    "..........",
-};
-
 // Closes the next modal window, once it is up, with the key, and tells its name and title.
 QString closeModalWith(Qt::Key key)
 {
-    if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }))
+    QWidget *modal = waitForModal();
+    if (!modal)
         return QString();
-    QWidget *modal = QApplication::activeModalWidget();
     const QString seen = modal->objectName() + u'|' + modal->windowTitle();
     QTest::keyClick(modal, key);
     return seen;
@@ -74,8 +62,7 @@ private:
     QImage grabBoard() { return window->board().grab().toImage(); }
     void click(int cell, Qt::MouseButton button)
     {
-        QTest::mouseClick(&window->board(), button, {},
-                          layout::cellTopLeft(cell) + QPoint(10, 10));
+        QTest::mouseClick(&window->board(), button, {}, layout::cellTopLeft(cell) + QPoint(10, 10));
     }
     void start();
     QPushButton *closeButton() { return window->panelView().Кнопка_ок; }
@@ -90,7 +77,7 @@ void MainWindowTest::init()
     folder = std::make_unique<QTemporaryDir>();
     platform = FakePlatform();
     platform.directory = folder->path();
-    platform.placeFoxesAt(foxesIn(kBoard));
+    platform.placeFoxesAt(foxesIn(kSampleBoard));
 }
 
 // Built after the test has set up the platform, as the program builds it after its platform.
@@ -147,20 +134,20 @@ void MainWindowTest::testGridAndFrame()
         QCOMPARE(pixel(image, 24 + 32 * k, 200), text);
         QCOMPARE(pixel(image, 200, 24 + 32 * k), text);
     }
-    QCOMPARE(pixel(image, 100, 16), palette.color(QPalette::Base)); // Line23
-    QCOMPARE(pixel(image, 16, 100), palette.color(QPalette::Base)); // Line25
-    QCOMPARE(pixel(image, 352, 100), text); // Line24
-    QCOMPARE(pixel(image, 352, 352), text); // Line26 reaches the corner
-    QCOMPARE(pixel(image, 100, 17), QColor(224, 224, 224)); // Line27
-    QCOMPARE(pixel(image, 351, 100), QColor(128, 128, 128)); // Line28
-    QCOMPARE(pixel(image, 100, 0), QColor(128, 128, 128)); // Line31
-    QCOMPARE(pixel(image, 0, 100), QColor(128, 128, 128)); // Line32
-    QCOMPARE(pixel(image, 100, 1), text); // Line33
-    QCOMPARE(pixel(image, 1, 100), text); // Line34
-    QCOMPARE(pixel(image, 100, 367), QColor(255, 255, 255)); // Line37
-    QCOMPARE(pixel(image, 459, 100), QColor(255, 255, 255)); // Line38
+    QCOMPARE(pixel(image, 100, 16), palette.color(QPalette::Base)); // the board's frame: top
+    QCOMPARE(pixel(image, 16, 100), palette.color(QPalette::Base)); // left
+    QCOMPARE(pixel(image, 352, 100), text); // right
+    QCOMPARE(pixel(image, 352, 352), text); // bottom, reaching the corner
+    QCOMPARE(pixel(image, 100, 17), QColor(224, 224, 224)); // its raised inner edge: light
+    QCOMPARE(pixel(image, 351, 100), QColor(128, 128, 128)); // dark
+    QCOMPARE(pixel(image, 100, 0), QColor(128, 128, 128)); // the client area's sunken edge
+    QCOMPARE(pixel(image, 0, 100), QColor(128, 128, 128));
+    QCOMPARE(pixel(image, 100, 1), text);
+    QCOMPARE(pixel(image, 1, 100), text);
+    QCOMPARE(pixel(image, 100, 367), QColor(255, 255, 255));
+    QCOMPARE(pixel(image, 459, 100), QColor(255, 255, 255));
     QCOMPARE(pixel(image, 370, 300), QColor(192, 192, 192)); // window background
-    QCOMPARE(pixel(image, 40, 40), palette.color(QPalette::Button)); // empty Число
+    QCOMPARE(pixel(image, 40, 40), palette.color(QPalette::Button)); // an empty cell
 }
 
 void MainWindowTest::testStatusColumn()
@@ -176,8 +163,8 @@ void MainWindowTest::testStatusColumn()
     QCOMPARE(status.lblTime->font().pixelSize(), layout::kValueFont.pixels);
     const QImage image = grabBoard();
     QCOMPARE(pixel(image, 408, 85), QColor(192, 255, 255));
-    QCOMPARE(pixel(image, 392, 57), QColor(192, 192, 192)); // Label1
-    // Label1 ends at 75 and lblLead starts at 72: the value label covers the overlap.
+    QCOMPARE(pixel(image, 392, 57), QColor(192, 192, 192)); // the caption "Ходы"
+    // The caption ends at 75 and lblLead starts at 72: the value label covers the overlap.
     QCOMPARE(window->board().childAt(408, 74), status.lblLead);
     QCOMPARE(window->board().childAt(408, 184), status.lblTime);
 }
@@ -305,13 +292,14 @@ void MainWindowTest::testTicksGoOnInModalBox()
     start();
     window->stopwatch().setInterval(5);
     click(0, Qt::MiddleButton);
-    QTimer::singleShot(0, [] {
-        QTest::qWait(100);
+    bool ticked = false;
+    QTimer::singleShot(0, [this, &ticked] {
+        waitForModal();
+        ticked = QTest::qWaitFor([this] { return window->game().state().Секунды > 0; });
         closeModalWith(Qt::Key_Escape);
     });
     window->findChild<QAction *>(QStringLiteral("О_программе"))->trigger();
-    QVERIFY2(window->game().state().Секунды > 0,
-             qPrintable(QString::number(window->game().state().Секунды)));
+    QVERIFY(ticked);
 }
 
 void MainWindowTest::testRulesAndAboutLeaveGameAlone()
@@ -360,16 +348,25 @@ void MainWindowTest::testEndOfGameInWindow()
     start();
     for (int cell : {0, 24, 57, 72})
         click(cell, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    // What the screen holds once the box's own event loop has run: a repaint that was asked for
+    // shows there, one that was not does not.
     QImage underBox;
-    platform.whileMessageShown = [this, &underBox] { underBox = grabBoard(); };
+    platform.whileMessageShown = [this, &underBox] {
+        QCoreApplication::processEvents();
+        underBox = window->screen()->grabWindow(window->winId()).toImage();
+    };
     platform.answers = {QStringLiteral("Лиса")};
     click(89, Qt::LeftButton);
 
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages[0].title, QStringLiteral("Игра окончена"));
-    const QPoint fifth = layout::cellTopLeft(89) + QPoint(16, 16);
-    QCOMPARE(underBox.pixelColor(fifth), grabBoard().pixelColor(fifth));
-    QVERIFY(underBox.pixelColor(fifth) != window->board().palette().color(QPalette::Button));
+    // The fifth fox looks like the first.
+    const QPoint middle = window->board().mapTo(window.get(), QPoint(16, 16));
+    QCOMPARE(underBox.pixelColor(layout::cellTopLeft(89) + middle),
+             underBox.pixelColor(layout::cellTopLeft(0) + middle));
+    QVERIFY(underBox.pixelColor(layout::cellTopLeft(0) + middle)
+            != window->board().palette().color(QPalette::Button));
     QCOMPARE(platform.questions.size(), 1);
     QVERIFY(window->panelView().isVisible());
     QCOMPARE(QApplication::focusWidget(), closeButton());

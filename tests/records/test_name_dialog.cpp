@@ -2,6 +2,7 @@
 #include "main_window/qt_platform.h"
 #include "records/record_table.h"
 #include "support/fake_platform.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -45,17 +46,13 @@ struct SeenDialog
 };
 
 // Waits for the dialog to come up, then types into it and ends it with the given key.
-void answerDialogWhenShown(SeenDialog &seen, const QString &typed, Qt::Key endKey,
-                           int triesLeft = 200)
+void answerDialogWhenShown(SeenDialog &seen, const QString &typed, Qt::Key endKey)
 {
-    QTimer::singleShot(10, [&seen, typed, endKey, triesLeft] {
-        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+    QTimer::singleShot(0, [&seen, typed, endKey] {
+        auto *dialog = qobject_cast<QInputDialog *>(waitForModal());
         auto *edit = dialog ? dialog->findChild<QLineEdit *>() : nullptr;
-        if (!edit) {
-            if (triesLeft > 0)
-                answerDialogWhenShown(seen, typed, endKey, triesLeft - 1);
+        if (!edit)
             return;
-        }
         seen = {dialog->labelText(), dialog->windowTitle(), dialog->cancelButtonText(), true};
         QTest::keyClicks(edit, typed);
         QTest::keyClick(edit, endKey);

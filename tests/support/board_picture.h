@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/cell.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,8 +14,22 @@ inline QList<int> foxesIn(const QStringList &rows)
     for (int row = 0; row < rows.size(); ++row) {
         for (int column = 0; column < rows[row].size(); ++column) {
             if (rows[row][column] == u'F')
-                cells.append(row * 10 + column);
+                cells.append(cellNumber(row, column));
         }
     }
     return cells;
 }
+
+// The board most tests play on. Five foxes: 0, 24, 57, 72 and 89.
+inline const QStringList kSampleBoard {
+    "F.........", //
+    "..........", //
+    "....F.....", //
+    "..........", //
+    "..........", //
+    ".......F..", //
+    "..........", //
+    "..F.......", //
+    ".........F", //
+    "..........",
+};
