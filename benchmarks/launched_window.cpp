@@ -34,8 +34,8 @@ double monotonicMilliseconds()
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
-LaunchedWindow::LaunchedWindow(PrivateDisplay &display, const std::string &program)
-    : display(display)
+LaunchedWindow::LaunchedWindow(PrivateDisplay &privateDisplay, const std::string &program)
+    : display(privateDisplay)
 {
     Display *x = display.connection();
     // Chosen before the start, so that no map of the program's window can be missed.

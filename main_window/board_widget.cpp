@@ -40,8 +40,7 @@ BoardWidget::BoardWidget(const Game &game, QWidget *parent)
     setFont(pixelFont(layout::kSurfaceFont));
 }
 
-// Back to front: numbers, flags, foxes, then the lines over them all. The transparent images
-// that take the presses draw nothing.
+// Back to front: numbers, flags, foxes, then the lines over them all.
 void BoardWidget::paintEvent(QPaintEvent *)
 {
     Cells cells;
@@ -54,14 +53,16 @@ void BoardWidget::paintEvent(QPaintEvent *)
     paintLines(painter);
 }
 
-// Opaque button-face squares, which together fill the board, with the number centred at the top.
+// Each cell's opaque button-face square reaches one pixel into the next; together they fill the
+// board, in one stroke. A number is centred at the top of its square.
 void BoardWidget::paintNumbers(QPainter &painter, const Cells &cells) const
 {
+    painter.fillRect(QRect(layout::cellTopLeft(0), QPoint(layout::kGridEnd, layout::kGridEnd)),
+                     palette().color(QPalette::Button));
     painter.setFont(numberFont);
     painter.setPen(palette().color(QPalette::ButtonText));
     for (int i = 0; i < kCellCount; ++i) {
         const QRect square(layout::cellTopLeft(i), QSize(layout::kNumberSide, layout::kNumberSide));
-        painter.fillRect(square, palette().color(QPalette::Button));
         if (cells[i].number >= 0)
             painter.drawText(square, Qt::AlignHCenter | Qt::AlignTop,
                              QString::number(cells[i].number));
@@ -103,9 +104,8 @@ void BoardWidget::paintLines(QPainter &painter) const
     }
 }
 
-// The transparent image of a cell lies on top of its whole square, so a press anywhere in it,
-// also over a fox, a flag or a number, reaches the cell. A double click arrives here as a second
-// press.
+// A press anywhere in a cell's square, also over a fox, a flag or a number, reaches the cell. A
+// double click arrives here as a second press.
 void BoardWidget::mousePressEvent(QMouseEvent *event)
 {
     const int index = layout::cellAt(event->position().toPoint());

@@ -50,14 +50,30 @@ QPushButton *makeButton(QWidget &panel, const QString &name, QRect place, const 
 
 } // namespace
 
-// Made back to front, so the title and the buttons lie over the text box and the backdrop; the tab
-// order follows: the text box, "Закрыть", "Очистить".
 RecordsPanelView::RecordsPanelView(QWidget &surface, RecordsPanel &panel, const RecordTable &table)
     : QWidget(&surface)
+    , m_panel(panel)
+    , m_table(table)
 {
     setGeometry(layout::kPanel);
     hide();
+    connect(&panel, &RecordsPanel::changed, this, [this] {
+        if (m_panel.isVisible && !Кнопка_ок)
+            build();
+        setVisible(m_panel.isVisible);
+    });
+    connect(&panel, &RecordsPanel::opened, this,
+            [this] { Кнопка_ок->setFocus(Qt::OtherFocusReason); });
+    connect(&table, &RecordTable::textChanged, this, [this] {
+        if (Таблица_рекордов)
+            showText();
+    });
+}
 
+// Made back to front, so the title and the buttons lie over the text box and the backdrop; the tab
+// order follows: the text box, "Закрыть", "Очистить".
+void RecordsPanelView::build()
+{
     Рамка_таблицы_рекордов
         = makeButton(*this, QStringLiteral("Рамка_таблицы_рекордов"), layout::kPanel, QString());
     Рамка_таблицы_рекордов->setEnabled(false);
@@ -89,19 +105,16 @@ RecordsPanelView::RecordsPanelView(QWidget &surface, RecordsPanel &panel, const 
     Лучшие_результаты->setFont(pixelFont(layout::kPanelTitleFont));
     Лучшие_результаты->setEnabled(false);
 
-    connect(Кнопка_ок, &QPushButton::clicked, &panel, &RecordsPanel::Кнопка_ок_Click);
-    connect(Кнопка_очистить, &QPushButton::clicked, &panel, &RecordsPanel::Кнопка_очистить_Click);
-    connect(&panel, &RecordsPanel::changed, this, [this, &panel] { setVisible(panel.isVisible); });
-    connect(&panel, &RecordsPanel::opened, this,
-            [this] { Кнопка_ок->setFocus(Qt::OtherFocusReason); });
-    connect(&table, &RecordTable::textChanged, this,
-            [this, &table] { showText(table.Таблица_рекордов); });
+    connect(Кнопка_ок, &QPushButton::clicked, &m_panel, &RecordsPanel::Кнопка_ок_Click);
+    connect(Кнопка_очистить, &QPushButton::clicked, &m_panel, &RecordsPanel::Кнопка_очистить_Click);
+    showText();
 }
 
 // The table keeps CR LF between its lines; the text box breaks lines on LF alone.
-void RecordsPanelView::showText(const QString &text)
+void RecordsPanelView::showText()
 {
-    Таблица_рекордов->setPlainText(QString(text).replace(QStringLiteral("\r\n"), "\n"));
+    Таблица_рекордов->setPlainText(
+        QString(m_table.Таблица_рекордов).replace(QStringLiteral("\r\n"), "\n"));
     QTextCursor all(Таблица_рекордов->document());
     all.select(QTextCursor::Document);
     QTextBlockFormat spacing;

@@ -15,12 +15,18 @@ class RecordsPanelView : public QWidget
 public:
     RecordsPanelView(QWidget &surface, RecordsPanel &panel, const RecordTable &table);
 
-    QPushButton *Рамка_таблицы_рекордов;
-    QTextEdit *Таблица_рекордов;
-    QPushButton *Кнопка_ок;
-    QPushButton *Кнопка_очистить;
-    QPushButton *Лучшие_результаты;
+    // Made when the panel is first shown: a start with the panel hidden, as every start is, has
+    // no use for them before its first paint.
+    QPushButton *Рамка_таблицы_рекордов = nullptr;
+    QTextEdit *Таблица_рекордов = nullptr;
+    QPushButton *Кнопка_ок = nullptr;
+    QPushButton *Кнопка_очистить = nullptr;
+    QPushButton *Лучшие_результаты = nullptr;
 
 private:
-    void showText(const QString &text);
+    void build();
+    void showText();
+
+    RecordsPanel &m_panel;
+    const RecordTable &m_table;
 };

@@ -46,7 +46,10 @@ class Launch:
     def __init__(self, program_folder, root, wine_run):
         self.wine = wine_run is not None
         self.program = os.path.join(program_folder, "Varn.exe" if self.wine else "Varn")
-        self.command = [wine_run, self.program] if self.wine else [self.program]
+        # Qt's own options, which the program must ignore: had they reached Qt, the window would
+        # be found under another title and its board read mirrored.
+        qt_options = ["-qwindowtitle", "Не Зарнак", "-reverse"]
+        self.command = ([wine_run, self.program] if self.wine else [self.program]) + qt_options
         self.environment = ({"WINEPREFIX": os.path.join(root, "wine"),
                              "QT_QPA_PLATFORM": "windows"} if self.wine else {})
         # Seconds for the window to appear: Wine starts its own services with the program.
