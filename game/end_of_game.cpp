@@ -13,8 +13,6 @@ void Game::Игра_окончена()
     emit changed();
     m_platform.showMessage(QStringLiteral("Все лисы найдены"), QStringLiteral("Игра окончена"),
                            Platform::Icon::None);
-    if (qualifies(m_table.rows(), m_state.Очки)) {
-        m_table.Внести_в_таблицу_новый_рекорд(m_state.Очки);
+    if (m_table.Внести_в_таблицу_новый_рекорд(m_state.Очки))
         m_panel.Рекорды_Click();
-    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "records/record_file.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -19,6 +20,7 @@ public:
     QString askText(const QString &prompt, const QString &title,
                     const QString &defaultAnswer) override;
     QString programDirectory() const override;
+    QString playerDataDirectory() const override { return playerDataFolder(); }
     float nextRandom() override;
 
 private:

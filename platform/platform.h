@@ -20,6 +20,9 @@ public:
         = 0;
     // The folder of the executable, where the data and help files live.
     virtual QString programDirectory() const = 0;
+    // The player's own folder for the game's data, used where the program's folder cannot be
+    // written; empty when the system names none.
+    virtual QString playerDataDirectory() const = 0;
     // Uniform in [0, 1), from a generator seeded once per run.
     virtual float nextRandom() = 0;
 };

@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace {
 
@@ -18,9 +20,14 @@ bool fileHolds(const QString &path, const QByteArray &contents)
 
 } // namespace
 
-QString recordFilePath(const QString &programDirectory)
+QString recordFilePath(const QString &folder)
 {
-    return QDir(programDirectory).filePath(QStringLiteral("Varn.dat"));
+    return QDir(folder).filePath(QStringLiteral("Varn.dat"));
+}
+
+QString playerDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
 QByteArray readRecordFile(const QString &path)
@@ -51,4 +58,22 @@ std::optional<QString> saveRecordFile(const QString &path, const QByteArray &byt
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return std::nullopt;
     return file.errorString();
+}
+
+void removeLeftoverTemporaries(const QString &path)
+{
+    // A save through a link puts its temporary beside the file linked to.
+    const QFileInfo given(path);
+    const QFileInfo table(given.exists() ? given.canonicalFilePath() : given.absoluteFilePath());
+    const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(table.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    const QFileInfoList candidates
+        = table.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &candidate : candidates) {
+        // Never longer than the table it was to hold, and never a link: a file the player keeps
+        // under such a name is left alone as far as can be told.
+        if (temporaryName.match(candidate.fileName()).hasMatch() && !candidate.isSymLink()
+            && candidate.size() <= kRecordFileSize)
+            QFile::remove(candidate.absoluteFilePath());
+    }
 }

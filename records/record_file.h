@@ -4,7 +4,11 @@
 #include <QString>
 #include <optional>
 
-QString recordFilePath(const QString &programDirectory);
+QString recordFilePath(const QString &folder);
+
+// The player's own folder for the game's data, where the table lives when the program's folder
+// cannot be written; empty when the system names none.
+QString playerDataFolder();
 
 // The file's bytes, or none when it is missing, unreadable, not a regular file once links are
 // followed, or of any size but a table's.
@@ -13,3 +17,7 @@ QByteArray readRecordFile(const QString &path);
 // Written whole or not at all, so a kill or power cut mid-write leaves the previous file; anything
 // there but a regular file is left alone. Gives the reason when the file could not be written.
 std::optional<QString> saveRecordFile(const QString &path, const QByteArray &bytes);
+
+// Removes what a killed save left beside the file: QSaveFile's temporaries, its name followed by a
+// dot and six letters. Only while no other copy of the game may be saving.
+void removeLeftoverTemporaries(const QString &path);

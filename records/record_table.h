@@ -3,11 +3,16 @@
 #include "records/record_rows.h"
 
 #include <QObject>
+#include <QStringList>
+#include <functional>
+#include <optional>
 
 class Platform;
 
-// The ten best results, kept in memory and mirrored in Varn.dat beside the executable. Each
-// procedure asks, writes and tells around the pure rules of record_rows.h.
+// The ten best results, kept in Varn.dat beside the executable, or in the player's own data folder
+// where the program's folder cannot be written. Other copies of the game may change the file at
+// any time, so every change is made under a lock on the table the file holds at that moment.
+// Each procedure asks, writes and tells around the pure rules of record_rows.h.
 class RecordTable : public QObject
 {
     Q_OBJECT
@@ -18,11 +23,11 @@ public:
 
     // Once at start: a missing or damaged file becomes the empty table, in silence.
     void Чтение_таблицы_рекордов_из_файла();
+    // Empties the table and saves it.
     void Очистить_таблицу_рекордов();
-    // The file's bytes, the text box's text and the data file, in that order.
-    void Полностью_обновить_таблицу_рекордов();
-    // Asks for a name and enters the points below every row with as many or more.
-    void Внести_в_таблицу_новый_рекорд(qint16 очки);
+    // Asks for a name, if the points still beat the tenth row of the file's table, and enters them
+    // below every row with as many or more. Gives whether the player was asked.
+    bool Внести_в_таблицу_новый_рекорд(qint16 очки);
 
     const RecordRows &rows() const { return m_rows; }
 
@@ -38,12 +43,28 @@ signals:
     void textChanged();
 
 private:
+    using Change = std::function<RecordRows(const RecordRows &)>;
+
+    // Where the table is read and, in this order, where a change may be saved: the player's data
+    // folder alone once the table lives there.
+    QStringList places() const;
+    // Takes the table that the place's file holds, unless the file is what this copy last read or
+    // wrote. A first copy in the data folder starts from the file beside the program.
+    void Взять_таблицу_из_файла(const QString &folder);
+    // Made on the file's table under its lock, and saved in the first place that can be written;
+    // where none can, the game goes on with the changed table in memory and the player is told.
+    void Изменить_таблицу(const Change &change);
+    // The file's bytes, the text box's text and the data file, in that order; gives the reason
+    // when the file could not be written.
+    std::optional<QString> Полностью_обновить_таблицу_рекордов(const QString &path);
     void Корректировать_массивы_запись_и_шифровка();
     void Вывести_таблицу_рекордов_в_TextBox();
-    void Записать_таблицу_рекордов_в_файл();
+    std::optional<QString> Записать_таблицу_рекордов_в_файл(const QString &path);
 
     Platform &m_platform;
     const qint16 m_bestPossible;
     RecordRows m_rows;
     QByteArray Шифрованные_строки;
+    // What this copy last read from the file or wrote to it; none before the first read.
+    std::optional<QByteArray> m_lastKnown;
 };

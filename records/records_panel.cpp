@@ -25,6 +25,5 @@ void RecordsPanel::Кнопка_ок_Click()
 void RecordsPanel::Кнопка_очистить_Click()
 {
     m_table.Очистить_таблицу_рекордов();
-    m_table.Полностью_обновить_таблицу_рекордов();
     emit changed();
 }

@@ -194,7 +194,6 @@ void RecordEntryTest::testClearedText()
 {
     startWith({250, 200, 150});
     table->Очистить_таблицу_рекордов();
-    table->Полностью_обновить_таблицу_рекордов();
     QCOMPARE(table->Таблица_рекордов,
              QStringLiteral("  1.              \r\n"
                             "  2.              \r\n"

@@ -37,6 +37,7 @@ public:
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
     QString programDirectory() const override { return directory; }
+    QString playerDataDirectory() const override { return playerDirectory; }
     // Draws the queued values first, then cycles through the board.
     float nextRandom() override
     {
@@ -58,6 +59,8 @@ public:
     QStringList answers;
     QList<float> randoms;
     QString directory;
+    // None unless a test gives one: the program's folder is then the only place for the table.
+    QString playerDirectory;
     // Runs while a message box would be open, to look at what lies under it.
     std::function<void()> whileMessageShown;
 
