@@ -1,0 +1,84 @@
+// One copy of the game's table of best results in a process of its own, driven line by line from
+// its standard input, so that tests can run several copies against one folder:
+//   win POINTS  a game won with POINTS; when asked for a name, the next line is the answer
+//   clear       the panel's "Очистить"
+// It prints "name?" when it asks, "box TITLE" for each message, and, once read at start and after
+// each command, "table " and the panel's text with its lines joined by "|". Its argument is the
+// program's folder; the player's data folder is the one the game itself would use.
+
+#include "game/rules.h"
+#include "platform/platform.h"
+#include "records/record_file.h"
+#include "records/record_table.h"
+#include "records/records_panel.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+void say(const QString &line)
+{
+    std::fputs(qPrintable(line + u'\n'), stdout);
+    std::fflush(stdout);
+}
+
+class LinePlatform : public Platform
+{
+public:
+    explicit LinePlatform(const QString &programFolder)
+        : folder(programFolder)
+    { }
+
+    void showMessage(const QString &, const QString &title, Icon) override
+    {
+        say(QStringLiteral("box ") + title);
+    }
+    QString askText(const QString &, const QString &, const QString &) override
+    {
+        say(QStringLiteral("name?"));
+        std::string answer;
+        std::getline(std::cin, answer);
+        return QString::fromStdString(answer);
+    }
+    QString programDirectory() const override { return folder; }
+    QString playerDataDirectory() const override { return playerDataFolder(); }
+    float nextRandom() override { return 0; }
+
+private:
+    const QString folder;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    if (argc != 2)
+        return 2;
+    // The game's own name, which names its data folder.
+    QCoreApplication::setApplicationName(QStringLiteral("Varn"));
+    LinePlatform platform(QString::fromLocal8Bit(argv[1]));
+    RecordTable table(platform, kBestResult);
+    RecordsPanel panel(table);
+    const auto sayTable = [&table] {
+        say(QStringLiteral("table ")
+            + QString(table.Таблица_рекордов).replace(QStringLiteral("\r\n"), QStringLiteral("|")));
+    };
+
+    table.Чтение_таблицы_рекордов_из_файла();
+    sayTable();
+    for (std::string command; std::getline(std::cin, command);) {
+        const QString line = QString::fromStdString(command);
+        if (line.startsWith(QStringLiteral("win ")))
+            table.Внести_в_таблицу_новый_рекорд(qint16(line.sliced(4).toShort()));
+        else if (line == QStringLiteral("clear"))
+            panel.Кнопка_очистить_Click();
+        else
+            return 2;
+        sayTable();
+    }
+    return 0;
+}
