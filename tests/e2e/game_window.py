@@ -18,14 +18,11 @@ FILE_MENU = (20, 9)  # in the menu bar, over "Файл"
 
 
 class GameWindow:
-    def __init__(self, session, launch, working_directory, log, before_window=None):
-        """Starts the program and waits for its main window, painted; before_window(session),
-        if given, first deals with what the program shows ahead of it."""
+    def __init__(self, session, launch, working_directory, log):
+        """Starts the program and waits for its main window, painted."""
         self.session = session
         self.process = session.start(launch.command, working_directory, log, launch.environment)
         started = time.monotonic()
-        if before_window:
-            before_window(session)
         self.id = session.wait_window(TITLE, launch.patience)
         x, y, width, height = session.geometry(self.id)
         if width != CLIENT_WIDTH or height <= CLIENT_HEIGHT:
