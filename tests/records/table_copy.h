@@ -31,7 +31,11 @@ public:
             if (!process.waitForReadyRead(10'000))
                 return {};
         }
-        return QString::fromUtf8(process.readLine()).chopped(1);
+        // Windows writes text to a pipe with CR LF.
+        QString line = QString::fromUtf8(process.readLine()).chopped(1);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        return line;
     }
     // The panel's text it printed after the command, every line before it collected in seen.
     QString table()
