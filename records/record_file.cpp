@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace {
 
@@ -42,22 +43,33 @@ QByteArray readRecordFile(const QString &path)
     return file.read(kRecordFileSize);
 }
 
-std::optional<QString> saveRecordFile(const QString &path, const QByteArray &bytes)
+std::optional<SaveFailure> saveRecordFile(const QString &path, const QByteArray &bytes)
 {
     // Only a regular file is replaced: opening a pipe waits for its other end, and saving through a
     // link to a device would put a file in the device's place. Whatever sits there was put there
     // on purpose, so it is left alone.
     const QFileInfo existing(path);
     if (existing.exists() && !existing.isFile())
-        return QStringLiteral("это не обычный файл");
+        return SaveFailure {QStringLiteral("это не обычный файл")};
     // A file that already holds these very bytes, as at most starts, needs no rewrite and no wait
     // for the disk.
     if (fileHolds(path, bytes))
         return std::nullopt;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return std::nullopt;
-    return file.errorString();
+    // On Windows another program reading the file for a moment, an indexer or a virus scanner,
+    // holds off its replacement: the save is tried again shortly before it counts as failed.
+    constexpr int kAttempts = 10;
+    constexpr int kPauseMs = 20;
+    QString reason;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return SaveFailure {file.errorString(), true};
+        if (file.write(bytes) == bytes.size() && file.commit())
+            return std::nullopt;
+        reason = file.errorString();
+        QThread::msleep(kPauseMs);
+    }
+    return SaveFailure {reason};
 }
 
 void removeLeftoverTemporaries(const QString &path)

@@ -14,9 +14,17 @@ QString playerDataFolder();
 // followed, or of any size but a table's.
 QByteArray readRecordFile(const QString &path);
 
+struct SaveFailure
+{
+    QString reason;
+    // No file could be made there at all, as in a folder the player cannot write; otherwise the
+    // place could be written but the file was not.
+    bool placeUnwritable = false;
+};
+
 // Written whole or not at all, so a kill or power cut mid-write leaves the previous file; anything
-// there but a regular file is left alone. Gives the reason when the file could not be written.
-std::optional<QString> saveRecordFile(const QString &path, const QByteArray &bytes);
+// there but a regular file is left alone.
+std::optional<SaveFailure> saveRecordFile(const QString &path, const QByteArray &bytes);
 
 // Removes what a killed save left beside the file: QSaveFile's temporaries, its name followed by a
 // dot and six letters. Only while no other copy of the game may be saving.

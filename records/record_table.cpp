@@ -97,10 +97,15 @@ void RecordTable::Изменить_таблицу(const Change &change)
         Взять_таблицу_из_файла(folder);
         unchanged = m_rows;
         m_rows = change(m_rows);
-        const std::optional<QString> failure = Полностью_обновить_таблицу_рекордов(path);
+        const std::optional<SaveFailure> failure = Полностью_обновить_таблицу_рекордов(path);
         if (!failure)
             return;
-        failures.append(QStringLiteral("%1\n(%2)").arg(QDir::toNativeSeparators(path), *failure));
+        failures.append(
+            QStringLiteral("%1\n(%2)").arg(QDir::toNativeSeparators(path), failure->reason));
+        // Only a place that cannot be written at all sends the table on to the next: a file that
+        // could not be replaced where the table lives is told, and the table stays there.
+        if (!failure->placeUnwritable)
+            break;
     }
     m_platform.showMessage(QStringLiteral("Не удалось записать таблицу рекордов в файл\n%1\n\n"
                                           "Рекорды сохранятся только до выхода из игры.")
@@ -108,7 +113,7 @@ void RecordTable::Изменить_таблицу(const Change &change)
                            QStringLiteral("Ошибка"), Platform::Icon::Critical);
 }
 
-std::optional<QString> RecordTable::Полностью_обновить_таблицу_рекордов(const QString &path)
+std::optional<SaveFailure> RecordTable::Полностью_обновить_таблицу_рекордов(const QString &path)
 {
     Корректировать_массивы_запись_и_шифровка();
     Вывести_таблицу_рекордов_в_TextBox();
@@ -126,9 +131,9 @@ void RecordTable::Вывести_таблицу_рекордов_в_TextBox()
     emit textChanged();
 }
 
-std::optional<QString> RecordTable::Записать_таблицу_рекордов_в_файл(const QString &path)
+std::optional<SaveFailure> RecordTable::Записать_таблицу_рекордов_в_файл(const QString &path)
 {
-    std::optional<QString> failure = saveRecordFile(path, Шифрованные_строки);
+    std::optional<SaveFailure> failure = saveRecordFile(path, Шифрованные_строки);
     if (!failure)
         m_lastKnown = Шифрованные_строки;
     return failure;

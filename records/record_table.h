@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/record_file.h"
 #include "records/record_rows.h"
 
 #include <QObject>
@@ -56,10 +57,10 @@ private:
     void Изменить_таблицу(const Change &change);
     // The file's bytes, the text box's text and the data file, in that order; gives the reason
     // when the file could not be written.
-    std::optional<QString> Полностью_обновить_таблицу_рекордов(const QString &path);
+    std::optional<SaveFailure> Полностью_обновить_таблицу_рекордов(const QString &path);
     void Корректировать_массивы_запись_и_шифровка();
     void Вывести_таблицу_рекордов_в_TextBox();
-    std::optional<QString> Записать_таблицу_рекордов_в_файл(const QString &path);
+    std::optional<SaveFailure> Записать_таблицу_рекордов_в_файл(const QString &path);
 
     Platform &m_platform;
     const qint16 m_bestPossible;

@@ -2,9 +2,9 @@
 // its standard input, so that tests can run several copies against one folder:
 //   win POINTS  a game won with POINTS; when asked for a name, the next line is the answer
 //   clear       the panel's "Очистить"
-// It prints "name?" when it asks, "box TITLE" for each message, and, once read at start and after
-// each command, "table " and the panel's text with its lines joined by "|". Its argument is the
-// program's folder; the player's data folder is the one the game itself would use.
+// It prints "name?" when it asks, "box TITLE: TEXT" for each message, and, once read at start and
+// after each command, "table " and the panel's text with its lines joined by "|". Its argument is
+// the program's folder; the player's data folder is the one the game itself would use.
 
 #include "game/rules.h"
 #include "platform/platform.h"
@@ -21,7 +21,7 @@ namespace {
 
 void say(const QString &line)
 {
-    std::fputs(qPrintable(line + u'\n'), stdout);
+    std::fputs((line + u'\n').toUtf8().constData(), stdout);
     std::fflush(stdout);
 }
 
@@ -32,9 +32,9 @@ public:
         : folder(programFolder)
     { }
 
-    void showMessage(const QString &, const QString &title, Icon) override
+    void showMessage(const QString &text, const QString &title, Icon) override
     {
-        say(QStringLiteral("box ") + title);
+        say(QStringLiteral("box %1: %2").arg(title, QString(text).replace(u'\n', u' ')));
     }
     QString askText(const QString &, const QString &, const QString &) override
     {
