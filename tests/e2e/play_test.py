@@ -67,12 +67,13 @@ def lines_of(cell):
 
 
 class Play:
-    def __init__(self, session, arguments, folders, launch):
+    def __init__(self, session, arguments, folders, launch, data_file=None):
+        """data_file is the table the program writes, Varn.dat beside it unless given."""
         self.session = session
         self.arguments = arguments
         self.program_folder, self.working_folder, self.log = folders
         self.launch = launch
-        self.data_file = os.path.join(self.program_folder, "Varn.dat")
+        self.data_file = data_file or os.path.join(self.program_folder, "Varn.dat")
         self.window = None
         self.reader = None
         self.empty_board = None
@@ -135,6 +136,10 @@ class Play:
         check(os.path.exists(self.data_file), "no Varn.dat beside the program after its start")
         check(open(self.data_file, "rb").read() == b"\xa0" * 140,
               "Varn.dat of a first start is not 140 bytes of 0xA0")
+        self.learn_empty_board()
+
+    def learn_empty_board(self):
+        """How an empty cell looks, from the board of a new game."""
         self.empty_board = self.window.board()
         x, y = cell_corner(0)
         blank = self.empty_board.crop(x, y, INSIDE, INSIDE)
@@ -283,6 +288,11 @@ class Play:
              "the working folder")
         check(os.listdir(self.working_folder) == [],
               f"the program wrote into its working folder: {os.listdir(self.working_folder)}")
+        return self.table_after(points)
+
+    def table_after(self, points):
+        """The data file holds the names entered and the good game's points, in order; returns
+        its bytes."""
         rows = read_rows(self.data_file)
         names = [name for name, _ in rows if name != EMPTY_NAME]
         check(sorted(names) == sorted(self.entries),

@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """The Debian package as a player meets it: installed with dpkg for everyone on this machine, the
 game started by its varn command as an unprivileged user with a home of its own on a private X
-server, and removed again with dpkg, leaving none of its files behind. dpkg needs root: run by
-anyone else the test is skipped. A varn package already installed is left alone and fails the
-test."""
+server, played there to a result in the player's table, and removed again with dpkg, leaving none
+of its files behind. dpkg needs root: run by anyone else the test is skipped. A varn package
+already installed is left alone and fails the test."""
 
 import argparse
 import os
@@ -17,6 +17,7 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
 from game_window import TITLE, GameWindow  # noqa: E402
+from play_test import NAME, Play  # noqa: E402
 from x_session import Failure, XSession, wait_until  # noqa: E402
 
 PACKAGE = "varn"
@@ -88,7 +89,25 @@ def start_game(session, home, log):
         raise
 
 
-def play(package, root):
+def good_game(session, arguments, home, log):
+    """A game played by the player to its fifth fox and a name entered: the player's table holds
+    it, and the program folder holds no more than the package put there."""
+    step(f"a game played to its end and {NAME!r} entered: ~/{DATA_FILE} holds the result")
+    player = Play(session, arguments, (PROGRAM_FOLDER, home, log), Launch(home, session.display),
+                  data_file=os.path.join(home, DATA_FILE))
+    player.start()
+    player.learn_empty_board()
+    player.panel()
+    player.calibration()
+    points = player.good_game()
+    player.window.exit_from_menu()
+    check(os.path.isfile(player.data_file), f"no ~/{DATA_FILE} after the game")
+    player.table_after(points)
+    found = sorted(os.listdir(PROGRAM_FOLDER))
+    check(found == ["Varn", "Varn.hlp"], f"the played game left {PROGRAM_FOLDER} holding {found}")
+
+
+def play(package, arguments, root):
     step(f"dpkg -i {os.path.basename(package)}")
     dpkg("-i", package)
     check(installed(), "dpkg -i returned, but the package is not installed")
@@ -113,6 +132,8 @@ def play(package, root):
         check(os.path.isfile(table) and open(table, "rb").read() == EMPTY_TABLE,
               f"the player cannot write {PROGRAM_FOLDER}, but ~/{DATA_FILE} is not the empty table")
 
+        good_game(session, arguments, home, log)
+
         step(f"a result in ~/{DATA_FILE}: the next start reads it there and keeps it")
         with open(table, "wb") as stored:
             stored.write(ONE_RESULT)
@@ -136,6 +157,8 @@ def removal(package, before):
 def main():
     options = argparse.ArgumentParser(description=__doc__)
     options.add_argument("--package", required=True, help="varn_<version>_<arch>.deb")
+    options.add_argument("--fox", required=True, help="fox.xpm, to tell a fox from a number")
+    options.add_argument("--flag", required=True, help="flag.xpm, to tell a flag from a number")
     arguments = options.parse_args()
     if os.geteuid() != 0:
         print("SKIPPED: dpkg -i needs root")
@@ -150,7 +173,7 @@ def main():
     root = tempfile.mkdtemp(prefix="varn-package-")
     failures = []
     try:
-        play(arguments.package, root)
+        play(arguments.package, arguments, root)
     except Failure as failure:
         failures.append(failure)
         log = os.path.join(root, "game.log")
