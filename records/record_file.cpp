@@ -57,8 +57,8 @@ std::optional<SaveFailure> saveRecordFile(const QString &path, const QByteArray 
         return std::nullopt;
     // On Windows another program reading the file for a moment, an indexer or a virus scanner,
     // holds off its replacement: the save is tried again shortly before it counts as failed.
-    constexpr int kAttempts = 10;
-    constexpr int kPauseMs = 20;
+    constexpr int kAttempts = 25;
+    constexpr int kPauseMs = 40;
     QString reason;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         QSaveFile file(path);

@@ -15,6 +15,19 @@ constexpr int kStaleLockMs = 5'000;
 // Longer than the stale time, so that a dead copy's lock is always taken over.
 constexpr int kLockWaitMs = 10'000;
 
+// Every copy of the game reads and replaces the file only while it holds this lock: on Windows a
+// copy reading the file would hold off another's replacement of it.
+bool lockTable(QLockFile &lock)
+{
+    lock.setStaleLockTime(kStaleLockMs);
+    return lock.tryLock(kLockWaitMs);
+}
+
+QString lockPath(const QString &folder)
+{
+    return recordFilePath(folder) + QStringLiteral(".lock");
+}
+
 } // namespace
 
 RecordTable::RecordTable(Platform &platform, qint16 bestPossible)
@@ -35,7 +48,12 @@ void RecordTable::Очистить_таблицу_рекордов()
 bool RecordTable::Внести_в_таблицу_новый_рекорд(qint16 очки)
 {
     // Another copy of the game may have filled the table since this one last looked.
-    Взять_таблицу_из_файла(places().constFirst());
+    {
+        const QString folder = places().constFirst();
+        QLockFile lock(lockPath(folder));
+        lockTable(lock);
+        Взять_таблицу_из_файла(folder);
+    }
     if (!qualifies(m_rows, очки))
         return false;
     // Asked before the lock is taken: the player may keep the box open for as long as they like.
@@ -87,9 +105,8 @@ void RecordTable::Изменить_таблицу(const Change &change)
         const QString path = recordFilePath(folder);
         // Where no lock can be had, as in a folder the player cannot write, the save is still
         // tried: its own result decides whether the table can live there.
-        QLockFile lock(path + QStringLiteral(".lock"));
-        lock.setStaleLockTime(kStaleLockMs);
-        if (QDir().mkpath(folder) && lock.tryLock(kLockWaitMs))
+        QLockFile lock(lockPath(folder));
+        if (QDir().mkpath(folder) && lockTable(lock))
             removeLeftoverTemporaries(path);
         // The change is made once, on the table of the place that saves it.
         if (unchanged)
