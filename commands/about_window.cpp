@@ -51,14 +51,14 @@ AboutWindow::AboutWindow(QWidget *owner)
     picIcon->setPixmap(logoPicture());
 
     lblTitle = addLabel(this, "lblTitle", {90, 20, 190, 20});
-    lblTitle->setFont(pixelFont({FontSpec::Family::TimesNewRoman, 20, true, true}));
+    lblTitle->setFont(pixelFont({FontStyle::Family::TimesNewRoman, 20, true, true}));
     setBlackText(lblTitle);
 
     lblVersion = addLabel(this, "lblVersion", {90, 40, 190, 20});
-    lblVersion->setFont(pixelFont({FontSpec::Family::SansSerif, 11, true}));
+    lblVersion->setFont(pixelFont({FontStyle::Family::SansSerif, 11, true}));
 
     lblDescription = addLabel(this, "lblDescription", {90, 70, 190, 70});
-    lblDescription->setFont(pixelFont({FontSpec::Family::Arial, 13}));
+    lblDescription->setFont(pixelFont({FontStyle::Family::Arial, 13}));
     setBlackText(lblDescription);
 
     lblDisclaimer = addLabel(this, "lblDisclaimer", {20, 160, 260, 71});

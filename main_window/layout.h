@@ -21,14 +21,14 @@ inline constexpr QColor kBevelLight {224, 224, 224};
 inline constexpr QColor kBevelWhite {255, 255, 255};
 
 // The captions and the panel's buttons; sized so that "Время" fits its 33 pixels.
-inline constexpr FontSpec kSurfaceFont {FontSpec::Family::SansSerif, 11};
+inline constexpr FontStyle kSurfaceFont {FontStyle::Family::SansSerif, 11};
 
 // The board: 10 × 10 cells of 32 pixels from (24, 24).
 inline constexpr int kOrigin = 24;
 inline constexpr int kPitch = 32;
 inline constexpr int kGridEnd = kOrigin + kBoardSide * kPitch; // the right and bottom edge lines
 inline constexpr int kNumberSide = kPitch + 1; // one pixel beyond the cell, under the next line
-inline constexpr FontSpec kNumberFont {FontSpec::Family::Arial, 29, true};
+inline constexpr FontStyle kNumberFont {FontStyle::Family::Arial, 29, true};
 
 constexpr QPoint cellTopLeft(int index)
 {
@@ -98,7 +98,7 @@ constexpr QRect linePixels(const Line &line)
 
 // The status column: a caption with a value label in front of its bottom edge, four times.
 inline constexpr QColor kValueBackground {192, 255, 255};
-inline constexpr FontSpec kValueFont {FontSpec::Family::SansSerif, 13, true};
+inline constexpr FontStyle kValueFont {FontStyle::Family::SansSerif, 13, true};
 
 struct StatusLabel
 {
@@ -132,8 +132,8 @@ inline constexpr QRect kTableBox {133, 80, 200, 188};
 inline constexpr QRect kCloseButton {150, 280, 65, 23};
 inline constexpr QRect kClearButton {250, 280, 65, 23};
 inline constexpr QColor kTableBackground {0, 192, 192};
-inline constexpr FontSpec kPanelTitleFont {FontSpec::Family::CourierNew, 19, true};
-inline constexpr FontSpec kTableFont {FontSpec::Family::CourierNew, 16, true};
+inline constexpr FontStyle kPanelTitleFont {FontStyle::Family::CourierNew, 19, true};
+inline constexpr FontStyle kTableFont {FontStyle::Family::CourierNew, 16, true};
 // Closer than the font's own spacing, which would push the tenth line out of the box.
 inline constexpr int kTableLineHeight = 18;
 

@@ -5,17 +5,17 @@
 
 namespace {
 
-QLabel *makeLabel(QWidget &surface, const layout::StatusLabel &spec)
+QLabel *makeLabel(QWidget &surface, const layout::StatusLabel &entry)
 {
     auto *label = new QLabel(&surface);
-    label->setObjectName(QString::fromUtf8(spec.name));
-    label->setGeometry(spec.place);
-    label->setToolTip(QString::fromUtf8(spec.toolTip));
+    label->setObjectName(QString::fromUtf8(entry.name));
+    label->setGeometry(entry.place);
+    label->setToolTip(QString::fromUtf8(entry.toolTip));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, colours.color(QPalette::ButtonText));
-    if (spec.caption) {
-        label->setText(QString::fromUtf8(spec.caption));
+    if (entry.caption) {
+        label->setText(QString::fromUtf8(entry.caption));
         colours.setColor(QPalette::Window, layout::kFace);
     } else {
         colours.setColor(QPalette::Window, layout::kValueBackground);
@@ -32,8 +32,8 @@ QLabel *makeLabel(QWidget &surface, const layout::StatusLabel &spec)
 // Made back to front, so that each value label covers the bottom of the caption above it.
 StatusColumn::StatusColumn(QWidget &surface)
 {
-    for (const layout::StatusLabel &spec : layout::kStatusLabels)
-        makeLabel(surface, spec);
+    for (const layout::StatusLabel &entry : layout::kStatusLabels)
+        makeLabel(surface, entry);
     const auto value = [&surface](const char *name) {
         return surface.findChild<QLabel *>(QLatin1StringView(name), Qt::FindDirectChildrenOnly);
     };

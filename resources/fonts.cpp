@@ -4,10 +4,10 @@
 
 namespace {
 
-QStringList families(FontSpec::Family family)
+QStringList families(FontStyle::Family family)
 {
     switch (family) {
-    case FontSpec::Family::SansSerif:
+    case FontStyle::Family::SansSerif:
 #ifdef Q_OS_WIN
         return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                 QStringLiteral("Liberation Sans")};
@@ -17,11 +17,11 @@ QStringList families(FontSpec::Family family)
         // time.
         return {QStringLiteral("Liberation Sans")};
 #endif
-    case FontSpec::Family::Arial:
+    case FontStyle::Family::Arial:
         return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
-    case FontSpec::Family::CourierNew:
+    case FontStyle::Family::CourierNew:
         return {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")};
-    case FontSpec::Family::TimesNewRoman:
+    case FontStyle::Family::TimesNewRoman:
         return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
     }
     return {};
@@ -29,14 +29,14 @@ QStringList families(FontSpec::Family family)
 
 } // namespace
 
-QFont pixelFont(const FontSpec &spec)
+QFont pixelFont(const FontStyle &style)
 {
     QFont font;
-    font.setFamilies(families(spec.family));
-    if (spec.family == FontSpec::Family::CourierNew)
+    font.setFamilies(families(style.family));
+    if (style.family == FontStyle::Family::CourierNew)
         font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(spec.pixels);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    font.setPixelSize(style.pixels);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
     return font;
 }

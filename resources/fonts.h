@@ -4,7 +4,7 @@
 
 // A font sized in pixels, as the windows' controls are: at any DPI setting the text fits the
 // pixels it was given.
-struct FontSpec
+struct FontStyle
 {
     enum class Family { SansSerif, Arial, CourierNew, TimesNewRoman };
 
@@ -15,4 +15,4 @@ struct FontSpec
 };
 
 // The Windows font where it is installed, else the Liberation font with the same metrics.
-QFont pixelFont(const FontSpec &spec);
+QFont pixelFont(const FontStyle &style);
