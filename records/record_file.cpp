@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QThread>
@@ -72,20 +71,10 @@ std::optional<SaveFailure> saveRecordFile(const QString &path, const QByteArray 
     return SaveFailure {reason};
 }
 
-void removeLeftoverTemporaries(const QString &path)
+std::optional<QString> saveProbeFailure(const QString &path)
 {
-    // A save through a link puts its temporary beside the file linked to.
-    const QFileInfo given(path);
-    const QFileInfo table(given.exists() ? given.canonicalFilePath() : given.absoluteFilePath());
-    const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(table.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
-    const QFileInfoList candidates
-        = table.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo &candidate : candidates) {
-        // Never longer than the table it was to hold, and never a link: a file the player keeps
-        // under such a name is left alone as far as can be told.
-        if (temporaryName.match(candidate.fileName()).hasMatch() && !candidate.isSymLink()
-            && candidate.size() <= kRecordFileSize)
-            QFile::remove(candidate.absoluteFilePath());
-    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        return std::nullopt;
+    return file.errorString();
 }

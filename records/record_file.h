@@ -26,6 +26,6 @@ struct SaveFailure
 // there but a regular file is left alone.
 std::optional<SaveFailure> saveRecordFile(const QString &path, const QByteArray &bytes);
 
-// Removes what a killed save left beside the file: QSaveFile's temporaries, its name followed by a
-// dot and six letters. Only while no other copy of the game may be saving.
-void removeLeftoverTemporaries(const QString &path);
+// Why no file can be saved at path, found by opening a save there and dropping it; none when one
+// can.
+std::optional<QString> saveProbeFailure(const QString &path);

@@ -2,33 +2,8 @@
 
 #include "platform/platform.h"
 #include "records/record_file.h"
+#include "records/record_storage.h"
 #include "records/typed_name.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QLockFile>
-
-namespace {
-
-// A change holds the lock for milliseconds: one held longer was left by a copy that died.
-constexpr int kStaleLockMs = 5'000;
-// Longer than the stale time, so that a dead copy's lock is always taken over.
-constexpr int kLockWaitMs = 10'000;
-
-// Every copy of the game reads and replaces the file only while it holds this lock: on Windows a
-// copy reading the file would hold off another's replacement of it.
-bool lockTable(QLockFile &lock)
-{
-    lock.setStaleLockTime(kStaleLockMs);
-    return lock.tryLock(kLockWaitMs);
-}
-
-QString lockPath(const QString &folder)
-{
-    return recordFilePath(folder) + QStringLiteral(".lock");
-}
-
-} // namespace
 
 RecordTable::RecordTable(Platform &platform, qint16 bestPossible)
     : m_platform(platform)
@@ -48,12 +23,7 @@ void RecordTable::Очистить_таблицу_рекордов()
 bool RecordTable::Внести_в_таблицу_новый_рекорд(qint16 очки)
 {
     // Another copy of the game may have filled the table since this one last looked.
-    {
-        const QString folder = places().constFirst();
-        QLockFile lock(lockPath(folder));
-        lockTable(lock);
-        Взять_таблицу_из_файла(folder);
-    }
+    Взять_таблицу_из_файла(RecordStorage(m_platform));
     if (!qualifies(m_rows, очки))
         return false;
     // Asked before the lock is taken: the player may keep the box open for as long as they like.
@@ -71,23 +41,9 @@ bool RecordTable::Внести_в_таблицу_новый_рекорд(qint16 
     return true;
 }
 
-QStringList RecordTable::places() const
+void RecordTable::Взять_таблицу_из_файла(const RecordStorage &storage)
 {
-    const QString data = m_platform.playerDataDirectory();
-    if (data.isEmpty())
-        return {m_platform.programDirectory()};
-    if (QFileInfo::exists(recordFilePath(data)))
-        return {data};
-    return {m_platform.programDirectory(), data};
-}
-
-// An unreadable file counts as a damaged one: the table becomes empty either way.
-void RecordTable::Взять_таблицу_из_файла(const QString &folder)
-{
-    QString path = recordFilePath(folder);
-    if (!QFileInfo::exists(path))
-        path = recordFilePath(m_platform.programDirectory());
-    const QByteArray bytes = readRecordFile(path);
+    const QByteArray bytes = storage.read();
     if (bytes == m_lastKnown)
         return;
     m_lastKnown = bytes;
@@ -99,42 +55,24 @@ void RecordTable::Взять_таблицу_из_файла(const QString &folde
 
 void RecordTable::Изменить_таблицу(const Change &change)
 {
-    QStringList failures;
-    std::optional<RecordRows> unchanged;
-    for (const QString &folder : places()) {
-        const QString path = recordFilePath(folder);
-        // Where no lock can be had, as in a folder the player cannot write, the save is still
-        // tried: its own result decides whether the table can live there.
-        QLockFile lock(lockPath(folder));
-        if (QDir().mkpath(folder) && lockTable(lock))
-            removeLeftoverTemporaries(path);
-        // The change is made once, on the table of the place that saves it.
-        if (unchanged)
-            m_rows = *unchanged;
-        Взять_таблицу_из_файла(folder);
-        unchanged = m_rows;
-        m_rows = change(m_rows);
-        const std::optional<SaveFailure> failure = Полностью_обновить_таблицу_рекордов(path);
-        if (!failure)
-            return;
-        failures.append(
-            QStringLiteral("%1\n(%2)").arg(QDir::toNativeSeparators(path), failure->reason));
-        // Only a place that cannot be written at all sends the table on to the next: a file that
-        // could not be replaced where the table lives is told, and the table stays there.
-        if (!failure->placeUnwritable)
-            break;
-    }
+    const RecordStorage storage(m_platform);
+    Взять_таблицу_из_файла(storage);
+    m_rows = change(m_rows);
+    const std::optional<QString> failure = Полностью_обновить_таблицу_рекордов(storage);
+    if (!failure)
+        return;
     m_platform.showMessage(QStringLiteral("Не удалось записать таблицу рекордов в файл\n%1\n\n"
                                           "Рекорды сохранятся только до выхода из игры.")
-                               .arg(failures.join(QStringLiteral("\n\n"))),
+                               .arg(*failure),
                            QStringLiteral("Ошибка"), Platform::Icon::Critical);
 }
 
-std::optional<SaveFailure> RecordTable::Полностью_обновить_таблицу_рекордов(const QString &path)
+std::optional<QString>
+RecordTable::Полностью_обновить_таблицу_рекордов(const RecordStorage &storage)
 {
     Корректировать_массивы_запись_и_шифровка();
     Вывести_таблицу_рекордов_в_TextBox();
-    return Записать_таблицу_рекордов_в_файл(path);
+    return Записать_таблицу_рекордов_в_файл(storage);
 }
 
 void RecordTable::Корректировать_массивы_запись_и_шифровка()
@@ -148,9 +86,9 @@ void RecordTable::Вывести_таблицу_рекордов_в_TextBox()
     emit textChanged();
 }
 
-std::optional<SaveFailure> RecordTable::Записать_таблицу_рекордов_в_файл(const QString &path)
+std::optional<QString> RecordTable::Записать_таблицу_рекордов_в_файл(const RecordStorage &storage)
 {
-    std::optional<SaveFailure> failure = saveRecordFile(path, Шифрованные_строки);
+    std::optional<QString> failure = storage.save(Шифрованные_строки);
     if (!failure)
         m_lastKnown = Шифрованные_строки;
     return failure;

@@ -1,19 +1,18 @@
 #pragma once
 
-#include "records/record_file.h"
 #include "records/record_rows.h"
 
 #include <QObject>
-#include <QStringList>
 #include <functional>
 #include <optional>
 
 class Platform;
+class RecordStorage;
 
-// The ten best results, kept in Varn.dat beside the executable, or in the player's own data folder
-// where the program's folder cannot be written. Other copies of the game may change the file at
-// any time, so every change is made under a lock on the table the file holds at that moment.
-// Each procedure asks, writes and tells around the pure rules of record_rows.h.
+// The ten best results, kept in Varn.dat (record_storage.h says where). Other copies of the game
+// may change the file at any time, so every change is made under their common lock on the table
+// the file holds at that moment. Each procedure asks, writes and tells around the pure rules of
+// record_rows.h.
 class RecordTable : public QObject
 {
     Q_OBJECT
@@ -46,21 +45,18 @@ signals:
 private:
     using Change = std::function<RecordRows(const RecordRows &)>;
 
-    // Where the table is read and, in this order, where a change may be saved: the player's data
-    // folder alone once the table lives there.
-    QStringList places() const;
-    // Takes the table that the place's file holds, unless the file is what this copy last read or
-    // wrote. A first copy in the data folder starts from the file beside the program.
-    void Взять_таблицу_из_файла(const QString &folder);
-    // Made on the file's table under its lock, and saved in the first place that can be written;
-    // where none can, the game goes on with the changed table in memory and the player is told.
+    // Takes the table that the file holds, unless the file is what this copy last read or wrote:
+    // then the table in memory, which may hold changes that could not be saved, stays.
+    void Взять_таблицу_из_файла(const RecordStorage &storage);
+    // Made on the file's table under its lock; where it cannot be saved, the game goes on with the
+    // changed table in memory and the player is told.
     void Изменить_таблицу(const Change &change);
-    // The file's bytes, the text box's text and the data file, in that order; gives the reason
-    // when the file could not be written.
-    std::optional<SaveFailure> Полностью_обновить_таблицу_рекордов(const QString &path);
+    // The file's bytes, the text box's text and the data file, in that order; gives what to tell
+    // the player when the file could not be written.
+    std::optional<QString> Полностью_обновить_таблицу_рекордов(const RecordStorage &storage);
     void Корректировать_массивы_запись_и_шифровка();
     void Вывести_таблицу_рекордов_в_TextBox();
-    std::optional<SaveFailure> Записать_таблицу_рекордов_в_файл(const QString &path);
+    std::optional<QString> Записать_таблицу_рекордов_в_файл(const RecordStorage &storage);
 
     Platform &m_platform;
     const qint16 m_bestPossible;

@@ -50,8 +50,13 @@ class Launch:
         # be found under another title and its board read mirrored.
         qt_options = ["-qwindowtitle", "Не Зарнак", "-reverse"]
         self.command = ([wine_run, self.program] if self.wine else [self.program]) + qt_options
-        self.environment = ({"WINEPREFIX": os.path.join(root, "wine"),
-                             "QT_QPA_PLATFORM": "windows"} if self.wine else {})
+        # A home of its own: the caller's data folder, and the table a player may keep there, are
+        # never read or written.
+        home = os.path.join(root, "home")
+        self.data_home = os.path.join(home, ".local", "share")
+        self.environment = {"HOME": home, "XDG_DATA_HOME": self.data_home}
+        if self.wine:
+            self.environment.update(WINEPREFIX=os.path.join(root, "wine"), QT_QPA_PLATFORM="windows")
         # Seconds for the window to appear: Wine starts its own services with the program.
         self.patience = 30 if self.wine else 10
 
@@ -285,9 +290,11 @@ class Play:
 
     def file_after(self, points):
         step("Varn.dat beside the program holds the name and points; nothing was written to "
-             "the working folder")
+             "the working folder or the player's data folder")
         check(os.listdir(self.working_folder) == [],
               f"the program wrote into its working folder: {os.listdir(self.working_folder)}")
+        data_folder = os.path.join(self.launch.data_home, "Varn")
+        check(not os.path.exists(data_folder), f"the program wrote into {data_folder}")
         return self.table_after(points)
 
     def table_after(self, points):

@@ -1,0 +1,126 @@
+#include "game/rules.h"
+#include "records/record_table.h"
+#include "support/fake_platform.h"
+#include "support/record_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Where the table is kept and what the game may touch there: its own files only, beside the
+// program wherever that folder can be written, and nothing past another copy's lock.
+class RecordStorageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void testPlayerFilesLeftAlone();
+    void testWritableFolderKeepsItsOwnTable();
+    void testLockOfLiveCopyHoldsOffWrite();
+
+private:
+    QString programFile(const QString &name) const { return QDir(program).filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> root;
+    QString program;
+    QString data;
+    FakePlatform platform;
+};
+
+namespace {
+
+const RecordRows annasTable = tableOf({{QStringLiteral("Anna"), 120}});
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray fileContents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+} // namespace
+
+void RecordStorageTest::init()
+{
+    root = std::make_unique<QTemporaryDir>();
+    QVERIFY(root->isValid());
+    program = root->filePath(QStringLiteral("program"));
+    data = root->filePath(QStringLiteral("data"));
+    QVERIFY(QDir().mkpath(program));
+    platform = FakePlatform();
+    platform.directory = program;
+    platform.playerDirectory = data;
+}
+
+// Files the player keeps beside the table under names like a save's temporaries outlive a start,
+// a result and a clear, and nothing else is left beside the table.
+void RecordStorageTest::testPlayerFilesLeftAlone()
+{
+    const QByteArray backup(kRecordFileSize, 'x');
+    QVERIFY(writeFile(programFile(QStringLiteral("Varn.dat.backup")), backup));
+    QVERIFY(writeFile(programFile(QStringLiteral("Varn.dat.copies")), fileBytes(annasTable)));
+
+    RecordTable table(platform, kBestResult);
+    table.Чтение_таблицы_рекордов_из_файла();
+    platform.answers = {QStringLiteral("Boris")};
+    QVERIFY(table.Внести_в_таблицу_новый_рекорд(200));
+    table.Очистить_таблицу_рекордов();
+
+    QCOMPARE(fileContents(programFile(QStringLiteral("Varn.dat.backup"))), backup);
+    QCOMPARE(fileContents(programFile(QStringLiteral("Varn.dat.copies"))), fileBytes(annasTable));
+    QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             QStringList({"Varn.dat", "Varn.dat.backup", "Varn.dat.copies"}));
+    QVERIFY(platform.messages.isEmpty());
+}
+
+// A copy whose folder can be written keeps its table there, though another copy, installed where
+// it could not write, keeps one in the player's data folder.
+void RecordStorageTest::testWritableFolderKeepsItsOwnTable()
+{
+    QVERIFY(QDir().mkpath(data));
+    QVERIFY(storeTable(data, annasTable));
+
+    RecordTable table(platform, kBestResult);
+    table.Чтение_таблицы_рекордов_из_файла();
+    platform.answers = {QStringLiteral("Boris")};
+    QVERIFY(table.Внести_в_таблицу_новый_рекорд(200));
+
+    const RecordRows boris = tableOf({{QStringLiteral("Boris"), 200}});
+    QCOMPARE(fileContents(recordFilePath(program)), fileBytes(boris));
+    QCOMPARE(fileContents(recordFilePath(data)), fileBytes(annasTable));
+    QCOMPARE(table.rows(), boris);
+}
+
+// Another copy that holds the lock and does not let go: after a short wait the result stays in
+// memory, the file is not written, and the player is told which lock stood in the way.
+void RecordStorageTest::testLockOfLiveCopyHoldsOffWrite()
+{
+    QVERIFY(storeTable(program, annasTable));
+    RecordTable table(platform, kBestResult);
+    table.Чтение_таблицы_рекордов_из_файла();
+    const QString lockPath = programFile(QStringLiteral("Varn.dat.lock"));
+    QLockFile otherCopy(lockPath);
+    QVERIFY(otherCopy.tryLock());
+
+    platform.answers = {QStringLiteral("Boris")};
+    QVERIFY(table.Внести_в_таблицу_новый_рекорд(200));
+
+    QCOMPARE(table.rows()[0], (RecordRow {QStringLiteral("Boris     "), 200}));
+    QCOMPARE(fileContents(recordFilePath(program)), fileBytes(annasTable));
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages[0].title, QStringLiteral("Ошибка"));
+    QVERIFY2(platform.messages[0].text.contains(QDir::toNativeSeparators(lockPath)),
+             qPrintable(platform.messages[0].text));
+}
+
+QTEST_GUILESS_MAIN(RecordStorageTest)
+#include "test_record_storage.moc"
