@@ -12,7 +12,8 @@ void Game::Игра_окончена()
     // The fifth fox is on screen before the box covers the window.
     emit changed();
     m_platform.showMessage(QStringLiteral("Все лисы найдены"), QStringLiteral("Игра окончена"),
-                           Platform::Icon::None);
-    if (m_table.Внести_в_таблицу_новый_рекорд(m_state.Очки))
-        m_panel.Рекорды_Click();
+                           Platform::Icon::None, [this, очки = m_state.Очки] {
+                               m_table.Внести_в_таблицу_новый_рекорд(
+                                   очки, [this] { m_panel.Рекорды_Click(); });
+                           });
 }

@@ -62,8 +62,11 @@ void MainWindow::buildMenus()
                                      [this] { Правила_игры_Click(m_platform); });
     rules->setObjectName(QStringLiteral("Правила_игры"));
     rules->setShortcut(Qt::Key_F1);
-    QAction *about = help->addAction(QStringLiteral("&О программе..."), this,
-                                     [this] { AboutWindow(this).exec(); });
+    QAction *about = help->addAction(QStringLiteral("&О программе..."), this, [this] {
+        auto *window = new AboutWindow(this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->open();
+    });
     about->setObjectName(QStringLiteral("О_программе"));
 }
 

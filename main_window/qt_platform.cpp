@@ -22,6 +22,13 @@ QMessageBox::Icon boxIcon(Platform::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// Opened over the owner, which takes no input until it closes, and deleted once closed.
+void openModal(QDialog *dialog)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
 } // namespace
 
 // Seeded once from the clock: every game of a run continues the same sequence.
@@ -30,23 +37,32 @@ QtPlatform::QtPlatform()
         std::chrono::system_clock::now().time_since_epoch().count()))
 { }
 
-void QtPlatform::showMessage(const QString &text, const QString &title, Icon icon)
+void QtPlatform::showMessage(const QString &text, const QString &title, Icon icon,
+                             std::function<void()> closed)
 {
-    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, owner);
-    box.exec();
+    auto *box = new QMessageBox(boxIcon(icon), title, text, QMessageBox::Ok, owner);
+    QObject::connect(box, &QDialog::finished, box, [closed = std::move(closed)] {
+        if (closed)
+            closed();
+    });
+    openModal(box);
 }
 
-QString QtPlatform::askText(const QString &prompt, const QString &title,
-                            const QString &defaultAnswer)
+void QtPlatform::askText(const QString &prompt, const QString &title, const QString &defaultAnswer,
+                         std::function<void(const QString &)> answered)
 {
-    QInputDialog dialog(owner);
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(defaultAnswer);
+    auto *dialog = new QInputDialog(owner);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultAnswer);
     // The buttons speak the game's language whatever translations the platform carries.
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Отмена"));
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    dialog->setOkButtonText(QStringLiteral("OK"));
+    dialog->setCancelButtonText(QStringLiteral("Отмена"));
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [dialog, answered = std::move(answered)](int result) {
+                         answered(result == QDialog::Accepted ? dialog->textValue() : QString());
+                     });
+    openModal(dialog);
 }
 
 QString QtPlatform::programDirectory() const

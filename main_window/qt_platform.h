@@ -16,9 +16,10 @@ public:
     // The window the dialogs open over; until it is set they open on their own.
     void setOwner(QWidget *window) { owner = window; }
 
-    void showMessage(const QString &text, const QString &title, Icon icon) override;
-    QString askText(const QString &prompt, const QString &title,
-                    const QString &defaultAnswer) override;
+    void showMessage(const QString &text, const QString &title, Icon icon,
+                     std::function<void()> closed) override;
+    void askText(const QString &prompt, const QString &title, const QString &defaultAnswer,
+                 std::function<void(const QString &)> answered) override;
     QString programDirectory() const override;
     QString playerDataDirectory() const override { return playerDataFolder(); }
     float nextRandom() override;

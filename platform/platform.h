@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // What the logic asks of the world outside it. The program hands it real dialogs, the executable's
 // directory and a clock-seeded generator; tests hand it a fake that records what was asked and
-// answers at once.
+// answers at once or when the test says.
+//
+// A box returns at once and gives its answer to a callback when the player closes it: no box
+// waits in an event loop of its own, which a browser cannot run. The window under a box takes no
+// input while it is open, but its timer goes on.
 class Platform
 {
 public:
@@ -12,11 +17,13 @@ public:
 
     virtual ~Platform() = default;
 
-    // A modal box with a single OK button; returns when the player has closed it.
-    virtual void showMessage(const QString &text, const QString &title, Icon icon) = 0;
-    // A modal input box; the typed text, or an empty string when cancelled.
-    virtual QString askText(const QString &prompt, const QString &title,
-                            const QString &defaultAnswer)
+    // A box with a single OK button; closed runs when the player has closed it.
+    virtual void showMessage(const QString &text, const QString &title, Icon icon,
+                             std::function<void()> closed = {})
+        = 0;
+    // An input box; answered gets the typed text, or an empty string when cancelled.
+    virtual void askText(const QString &prompt, const QString &title, const QString &defaultAnswer,
+                         std::function<void(const QString &)> answered)
         = 0;
     // The folder of the executable, where the data and help files live.
     virtual QString programDirectory() const = 0;

@@ -10,26 +10,32 @@ RecordTable::RecordTable(Platform &platform, qint16 bestPossible)
     , m_bestPossible(bestPossible)
 { }
 
-void RecordTable::Чтение_таблицы_рекордов_из_файла()
+void RecordTable::Чтение_таблицы_рекордов_из_файла(const Then &then)
 {
-    Изменить_таблицу([](const RecordRows &rows) { return rows; });
+    Изменить_таблицу([](const RecordRows &rows) { return rows; }, then);
 }
 
-void RecordTable::Очистить_таблицу_рекордов()
+void RecordTable::Очистить_таблицу_рекордов(const Then &then)
 {
-    Изменить_таблицу([](const RecordRows &) { return RecordRows(); });
+    Изменить_таблицу([](const RecordRows &) { return RecordRows(); }, then);
 }
 
-bool RecordTable::Внести_в_таблицу_новый_рекорд(qint16 очки)
+bool RecordTable::Внести_в_таблицу_новый_рекорд(qint16 очки, const Then &then)
 {
     // Another copy of the game may have filled the table since this one last looked.
     Взять_таблицу_из_файла(RecordStorage(m_platform));
     if (!qualifies(m_rows, очки))
         return false;
     // Asked before the lock is taken: the player may keep the box open for as long as they like.
-    const QString answer
-        = m_platform.askText(QStringLiteral("Введите Ваше имя (не более 10-и символов)"),
-                             QStringLiteral("Ввод"), Последнее_имя);
+    m_platform.askText(
+        QStringLiteral("Введите Ваше имя (не более 10-и символов)"), QStringLiteral("Ввод"),
+        Последнее_имя,
+        [this, очки, then](const QString &answer) { enterResult(answer, очки, then); });
+    return true;
+}
+
+void RecordTable::enterResult(const QString &answer, qint16 очки, const Then &then)
+{
     // Held as the file will hold it, so the panel and the next default show what was saved.
     Последнее_имя = storableName(answer);
     RecordRow result {Последнее_имя.leftJustified(kNameLength), очки};
@@ -37,8 +43,7 @@ bool RecordTable::Внести_в_таблицу_новый_рекорд(qint16 
         result.name = QStringLiteral("Anonymous ");
     // Judged again on the file's table: a result that no longer beats its tenth row leaves it as
     // it is.
-    Изменить_таблицу([&result](const RecordRows &rows) { return withResult(rows, result); });
-    return true;
+    Изменить_таблицу([&result](const RecordRows &rows) { return withResult(rows, result); }, then);
 }
 
 void RecordTable::Взять_таблицу_из_файла(const RecordStorage &storage)
@@ -53,18 +58,21 @@ void RecordTable::Взять_таблицу_из_файла(const RecordStorage 
     Вывести_таблицу_рекордов_в_TextBox();
 }
 
-void RecordTable::Изменить_таблицу(const Change &change)
+void RecordTable::Изменить_таблицу(const Change &change, const Then &then)
 {
     const RecordStorage storage(m_platform);
     Взять_таблицу_из_файла(storage);
     m_rows = change(m_rows);
     const std::optional<QString> failure = Полностью_обновить_таблицу_рекордов(storage);
-    if (!failure)
+    if (!failure) {
+        if (then)
+            then();
         return;
+    }
     m_platform.showMessage(QStringLiteral("Не удалось записать таблицу рекордов в файл\n%1\n\n"
                                           "Рекорды сохранятся только до выхода из игры.")
                                .arg(*failure),
-                           QStringLiteral("Ошибка"), Platform::Icon::Critical);
+                           QStringLiteral("Ошибка"), Platform::Icon::Critical, then);
 }
 
 std::optional<QString>

@@ -21,13 +21,17 @@ public:
     // bestPossible: the most one game can score, so the most the first row may hold.
     RecordTable(Platform &platform, qint16 bestPossible);
 
+    // What runs once a procedure is done, the box that tells of a failed save closed included.
+    using Then = std::function<void()>;
+
     // Once at start: a missing or damaged file becomes the empty table, in silence.
-    void Чтение_таблицы_рекордов_из_файла();
+    void Чтение_таблицы_рекордов_из_файла(const Then &then = {});
     // Empties the table and saves it.
-    void Очистить_таблицу_рекордов();
+    void Очистить_таблицу_рекордов(const Then &then = {});
     // Asks for a name, if the points still beat the tenth row of the file's table, and enters them
-    // below every row with as many or more. Gives whether the player was asked.
-    bool Внести_в_таблицу_новый_рекорд(qint16 очки);
+    // below every row with as many or more; then runs once the result is entered. Gives whether
+    // the player is asked.
+    bool Внести_в_таблицу_новый_рекорд(qint16 очки, const Then &then = {});
 
     const RecordRows &rows() const { return m_rows; }
 
@@ -45,12 +49,14 @@ signals:
 private:
     using Change = std::function<RecordRows(const RecordRows &)>;
 
+    // The rest of a result's entry, once the player has answered.
+    void enterResult(const QString &answer, qint16 очки, const Then &then);
     // Takes the table that the file holds, unless the file is what this copy last read or wrote:
     // then the table in memory, which may hold changes that could not be saved, stays.
     void Взять_таблицу_из_файла(const RecordStorage &storage);
     // Made on the file's table under its lock; where it cannot be saved, the game goes on with the
     // changed table in memory and the player is told.
-    void Изменить_таблицу(const Change &change);
+    void Изменить_таблицу(const Change &change, const Then &then);
     // The file's bytes, the text box's text and the data file, in that order; gives what to tell
     // the player when the file could not be written.
     std::optional<QString> Полностью_обновить_таблицу_рекордов(const RecordStorage &storage);

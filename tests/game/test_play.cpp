@@ -10,6 +10,7 @@ class PlayTest : public QObject
 private slots:
     void testScriptedGame();
     void testAfterTheGameCellsOpenUncounted();
+    void testEndOfGameWaitsForEachBox();
     void testPointsPerOpenedCell_data();
     void testPointsPerOpenedCell();
     void testTicks();
@@ -105,6 +106,38 @@ void PlayTest::testAfterTheGameCellsOpenUncounted()
     QCOMPARE(f.captions().lblLead, QStringLiteral("5"));
     QCOMPARE(f.captions().lblPoint, points);
     QVERIFY(!f.stopwatchRunning);
+}
+
+void PlayTest::testEndOfGameWaitsForEachBox()
+{
+    // The end of a game goes on only as each box closes: a press or a tick that comes meanwhile
+    // changes neither the count nor the result entered, and the panel opens after the name.
+    GameFixture f;
+    f.platform.boxesWait = true;
+    f.platform.answers = {QStringLiteral("Anna")};
+    f.table.Чтение_таблицы_рекордов_из_файла();
+    f.startWith(kSampleBoard);
+    for (int cell : {0, 24, 57, 72, 89})
+        f.game.Клетка_MouseDown(cell, Game::Button::Left);
+    const GameState atEnd = f.state();
+    const auto strayEvents = [&f] {
+        f.press(3, 1);
+        f.tick(kSecondsPerPoint);
+    };
+
+    strayEvents();
+    QVERIFY(f.platform.questions.isEmpty());
+    QVERIFY(f.platform.closeBox());
+    QCOMPARE(f.platform.questions.size(), 1);
+    strayEvents();
+    QVERIFY(!f.panel.Таблица_показана);
+    QVERIFY(f.platform.closeBox());
+
+    QVERIFY(f.panel.Таблица_показана);
+    QVERIFY(!f.platform.closeBox());
+    QCOMPARE(f.state().Ходы, atEnd.Ходы);
+    QVERIFY(!f.stopwatchRunning);
+    QCOMPARE(f.table.rows()[0], (RecordRow {QStringLiteral("Anna      "), atEnd.Очки}));
 }
 
 void PlayTest::testPointsPerOpenedCell_data()

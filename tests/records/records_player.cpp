@@ -32,16 +32,20 @@ public:
         : folder(programFolder)
     { }
 
-    void showMessage(const QString &text, const QString &title, Icon) override
+    void showMessage(const QString &text, const QString &title, Icon,
+                     std::function<void()> closed) override
     {
         say(QStringLiteral("box %1: %2").arg(title, QString(text).replace(u'\n', u' ')));
+        if (closed)
+            closed();
     }
-    QString askText(const QString &, const QString &, const QString &) override
+    void askText(const QString &, const QString &, const QString &,
+                 std::function<void(const QString &)> answered) override
     {
         say(QStringLiteral("name?"));
         std::string answer;
         std::getline(std::cin, answer);
-        return QString::fromStdString(answer);
+        answered(QString::fromStdString(answer));
     }
     QString programDirectory() const override { return folder; }
     QString playerDataDirectory() const override { return playerDataFolder(); }

@@ -27,10 +27,10 @@ namespace {
 class DialogPlatform : public FakePlatform
 {
 public:
-    QString askText(const QString &prompt, const QString &title,
-                    const QString &defaultAnswer) override
+    void askText(const QString &prompt, const QString &title, const QString &defaultAnswer,
+                 std::function<void(const QString &)> answered) override
     {
-        return real.askText(prompt, title, defaultAnswer);
+        real.askText(prompt, title, defaultAnswer, std::move(answered));
     }
 
 private:
@@ -88,8 +88,10 @@ void NameDialogTest::testNameTypedInDialog()
 
     SeenDialog seen;
     answerDialogWhenShown(seen, typed, Qt::Key(endKey));
-    table.Внести_в_таблицу_новый_рекорд(180);
+    bool entered = false;
+    table.Внести_в_таблицу_новый_рекорд(180, [&entered] { entered = true; });
 
+    QVERIFY(QTest::qWaitFor([&entered] { return entered; }));
     QVERIFY(seen.found);
     QCOMPARE(seen.prompt, QStringLiteral("Введите Ваше имя (не более 10-и символов)"));
     QCOMPARE(seen.title, QStringLiteral("Ввод"));

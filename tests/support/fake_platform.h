@@ -7,7 +7,8 @@
 #include <QStringList>
 #include <functional>
 
-// Answers at once and remembers what it was asked, so tests of the logic stay synchronous.
+// Remembers what it was asked and answers at once, so tests of the logic stay synchronous; or,
+// while boxesWait is set, leaves each box open until the test closes it.
 class FakePlatform : public Platform
 {
 public:
@@ -24,17 +25,28 @@ public:
         QString defaultAnswer;
     };
 
-    void showMessage(const QString &text, const QString &title, Icon icon) override
+    void showMessage(const QString &text, const QString &title, Icon icon,
+                     std::function<void()> closed) override
     {
         messages.append({text, title, icon});
         if (whileMessageShown)
             whileMessageShown();
+        open(closed ? std::move(closed) : [] {});
     }
-    QString askText(const QString &prompt, const QString &title,
-                    const QString &defaultAnswer) override
+    void askText(const QString &prompt, const QString &title, const QString &defaultAnswer,
+                 std::function<void(const QString &)> answered) override
     {
         questions.append({prompt, title, defaultAnswer});
-        return answers.isEmpty() ? QString() : answers.takeFirst();
+        const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
+        open([answered = std::move(answered), answer] { answered(answer); });
+    }
+    // Closes the box opened first of those still open; false when none is.
+    bool closeBox()
+    {
+        if (openBoxes.isEmpty())
+            return false;
+        openBoxes.takeFirst()();
+        return true;
     }
     QString programDirectory() const override { return directory; }
     QString playerDataDirectory() const override { return playerDirectory; }
@@ -63,7 +75,17 @@ public:
     QString playerDirectory;
     // Runs while a message box would be open, to look at what lies under it.
     std::function<void()> whileMessageShown;
+    bool boxesWait = false;
 
 private:
+    void open(std::function<void()> closing)
+    {
+        if (boxesWait)
+            openBoxes.append(std::move(closing));
+        else
+            closing();
+    }
+
+    QList<std::function<void()>> openBoxes;
     int fallback = 0;
 };
