@@ -1,10 +1,14 @@
 #include "main_window/board_widget.h"
 
+#include "main_window/board_accessible.h"
 #include "main_window/layout.h"
 #include "resources/pictures.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
 
 namespace {
 
@@ -17,6 +21,47 @@ Game::Button gameButton(Qt::MouseButton button)
         return Game::Button::Right;
     case Qt::MiddleButton:
         return Game::Button::Middle;
+    default:
+        return Game::Button::Other;
+    }
+}
+
+// Where a key moves the cursor: one cell, stopping at the edges; Home and End to the ends of its
+// row. -1 for a key that does not move it.
+int cursorAfter(int cursor, int key)
+{
+    const auto [row, column] = Координаты_клетки(cursor);
+    const auto at = [](int toRow, int toColumn) {
+        return cellNumber(std::clamp(toRow, 0, kBoardSide - 1),
+                          std::clamp(toColumn, 0, kBoardSide - 1));
+    };
+    switch (key) {
+    case Qt::Key_Left:
+        return at(row, column - 1);
+    case Qt::Key_Right:
+        return at(row, column + 1);
+    case Qt::Key_Up:
+        return at(row - 1, column);
+    case Qt::Key_Down:
+        return at(row + 1, column);
+    case Qt::Key_Home:
+        return at(row, 0);
+    case Qt::Key_End:
+        return at(row, kBoardSide - 1);
+    default:
+        return -1;
+    }
+}
+
+// Enter presses the cursor's cell as the left button does, Space as the right one.
+Game::Button keyButton(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Game::Button::Left;
+    case Qt::Key_Space:
+        return Game::Button::Right;
     default:
         return Game::Button::Other;
     }
@@ -38,6 +83,16 @@ BoardWidget::BoardWidget(const Game &game, QWidget *parent)
     setPalette(background);
     setAutoFillBackground(true);
     setFont(pixelFont(layout::kSurfaceFont));
+    // Never by a click or Tab, which belong to the panel's controls while it is shown: the window
+    // gives the board the focus itself.
+    setFocusPolicy(Qt::NoFocus);
+    QAccessible::installFactory(BoardAccessible::create);
+}
+
+void BoardWidget::showGame()
+{
+    update();
+    BoardAccessible::announceChangedCells(*this);
 }
 
 // Back to front: numbers, flags, foxes, then the lines over them all.
@@ -51,6 +106,8 @@ void BoardWidget::paintEvent(QPaintEvent *)
     paintPictures(painter, flag, cells, &CellView::flag);
     paintPictures(painter, fox, cells, &CellView::fox);
     paintLines(painter);
+    if (m_cursorShown)
+        paintCursor(painter);
 }
 
 // Each cell's opaque button-face square reaches one pixel into the next; together they fill the
@@ -104,11 +161,72 @@ void BoardWidget::paintLines(QPainter &painter) const
     }
 }
 
+// Over whatever the cell shows and its grid lines: a frame inside the cell, lined within.
+void BoardWidget::paintCursor(QPainter &painter) const
+{
+    const auto paintRing = [&painter](QRect outside, const QColor &colour) {
+        const int width = layout::kCursorLineWidth;
+        QPainterPath ring;
+        ring.addRect(outside);
+        ring.addRect(outside.adjusted(width, width, -width, -width));
+        painter.fillPath(ring, colour);
+    };
+    const QRect frame = layout::cursorFrame(m_cursor);
+    paintRing(frame, layout::kCursorFrame);
+    const int width = layout::kCursorLineWidth;
+    paintRing(frame.adjusted(width, width, -width, -width), layout::kCursorLining);
+}
+
 // A press anywhere in a cell's square, also over a fox, a flag or a number, reaches the cell. A
 // double click arrives here as a second press.
 void BoardWidget::mousePressEvent(QMouseEvent *event)
 {
+    showCursor(false);
     const int index = layout::cellAt(event->position().toPoint());
     if (index >= 0)
         emit cellPressed(index, gameButton(event->button()));
+}
+
+// Keys with Ctrl, Alt or Shift are left to the menus; the keypad's own keys act as the others.
+void BoardWidget::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int target = plain ? cursorAfter(m_cursor, event->key()) : -1;
+    const Game::Button button = plain ? keyButton(event->key()) : Game::Button::Other;
+    if (target < 0 && button == Game::Button::Other) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    showCursor(true);
+    if (target >= 0)
+        moveCursor(target);
+    else if (!event->isAutoRepeat()) // a held key presses once, as a held button does
+        emit cellPressed(m_cursor, button);
+}
+
+// For a screen reader the cursor's cell is the focused one. Qt tells of the board's focus after
+// this event, so the cell is told of next.
+void BoardWidget::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    QMetaObject::invokeMethod(
+        this, [this] { BoardAccessible::announceCursor(*this); }, Qt::QueuedConnection);
+}
+
+void BoardWidget::moveCursor(int index)
+{
+    if (index == m_cursor)
+        return;
+    update(layout::cursorFrame(m_cursor));
+    m_cursor = index;
+    update(layout::cursorFrame(m_cursor));
+    BoardAccessible::announceCursor(*this);
+}
+
+void BoardWidget::showCursor(bool shown)
+{
+    if (shown == m_cursorShown)
+        return;
+    m_cursorShown = shown;
+    update(layout::cursorFrame(m_cursor));
 }

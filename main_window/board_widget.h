@@ -6,7 +6,8 @@
 #include <QWidget>
 
 // The whole client area under the menu bar: paints the cells' numbers, flags and foxes and the
-// 38 lines from the game's state, back to front, and turns presses into cell numbers.
+// 38 lines from the game's state, back to front, and turns presses into cell numbers. The keyboard
+// plays too: the arrows, Home and End move a cell cursor, Enter and Space press its cell.
 class BoardWidget : public QWidget
 {
     Q_OBJECT
@@ -14,12 +15,19 @@ class BoardWidget : public QWidget
 public:
     explicit BoardWidget(const Game &game, QWidget *parent = nullptr);
 
+    const Game &game() const { return m_game; }
+    int cursor() const { return m_cursor; }
+    // Repaints what the game holds now, and tells assistive technology which cells changed.
+    void showGame();
+
 signals:
     void cellPressed(int index, Game::Button button);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     using Cells = std::array<CellView, kCellCount>;
@@ -28,9 +36,15 @@ private:
     void paintPictures(QPainter &painter, const QPixmap &picture, const Cells &cells,
                        bool CellView::*shown) const;
     void paintLines(QPainter &painter) const;
+    void paintCursor(QPainter &painter) const;
+    void moveCursor(int index);
+    void showCursor(bool shown);
 
     const Game &m_game;
     const QPixmap fox;
     const QPixmap flag;
     const QFont numberFont;
+    // The cell the keys act on, drawn only from the first key until the next mouse press.
+    int m_cursor = 0;
+    bool m_cursorShown = false;
 };

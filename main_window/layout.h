@@ -45,6 +45,17 @@ constexpr int cellAt(QPoint p)
     return cellNumber((p.y() - kOrigin) / kPitch, (p.x() - kOrigin) / kPitch);
 }
 
+// The keyboard's cursor: a blue frame inside the cell's grid lines, lined with white within, that
+// shows on a closed cell, a number, a fox and a flag alike.
+inline constexpr QColor kCursorFrame {0, 0, 255};
+inline constexpr QColor kCursorLining {255, 255, 255};
+inline constexpr int kCursorLineWidth = 2;
+
+constexpr QRect cursorFrame(int index)
+{
+    return {cellTopLeft(index) + QPoint(1, 1), QSize(kPitch - 1, kPitch - 1)};
+}
+
 enum class LineColour { WindowText, WindowBackground, Dark, Light, White };
 
 struct Line

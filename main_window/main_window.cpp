@@ -34,6 +34,13 @@ MainWindow::MainWindow(Platform &platform)
     connect(&m_game, &Game::changed, this, &MainWindow::refresh);
     connect(&m_game, &Game::statusChanged, this,
             [this] { m_status.show(m_game.statusCaptions()); });
+    // The keys go to the board from the start, and back to it when the panel closes; a closed
+    // dialog gives the focus back to where it was.
+    m_board.setFocus();
+    connect(&m_panel, &RecordsPanel::changed, this, [this] {
+        if (!m_panel.isVisible)
+            m_board.setFocus();
+    });
 
     m_game.Загрузка();
 }
@@ -73,5 +80,5 @@ void MainWindow::buildMenus()
 void MainWindow::refresh()
 {
     m_status.show(m_game.statusCaptions());
-    m_board.update();
+    m_board.showGame();
 }

@@ -27,6 +27,26 @@ QLabel *makeLabel(QWidget &surface, const layout::StatusLabel &entry)
     return label;
 }
 
+// A value label shares its tooltip with the caption above it.
+QString captionOf(const QLabel &value)
+{
+    for (const layout::StatusLabel &entry : layout::kStatusLabels) {
+        if (entry.caption && value.toolTip() == QString::fromUtf8(entry.toolTip))
+            return QString::fromUtf8(entry.caption);
+    }
+    return {};
+}
+
+// Setting the name tells assistive technology of the change, when any listens.
+void showValue(QLabel *label, const QString &value)
+{
+    if (label->text() == value)
+        return;
+    label->setText(value);
+    const QString caption = captionOf(*label);
+    label->setAccessibleName(value.isEmpty() ? caption : caption + QStringLiteral(": ") + value);
+}
+
 } // namespace
 
 // Made back to front, so that each value label covers the bottom of the caption above it.
@@ -41,12 +61,14 @@ StatusColumn::StatusColumn(QWidget &surface)
     lblFox = value("lblFox");
     lblTime = value("lblTime");
     lblPoint = value("lblPoint");
+    for (QLabel *label : {lblLead, lblFox, lblTime, lblPoint})
+        label->setAccessibleName(captionOf(*label));
 }
 
 void StatusColumn::show(const StatusCaptions &captions)
 {
-    lblLead->setText(captions.lblLead);
-    lblFox->setText(captions.lblFox);
-    lblTime->setText(captions.lblTime);
-    lblPoint->setText(captions.lblPoint);
+    showValue(lblLead, captions.lblLead);
+    showValue(lblFox, captions.lblFox);
+    showValue(lblTime, captions.lblTime);
+    showValue(lblPoint, captions.lblPoint);
 }

@@ -4,7 +4,8 @@
 
 struct StatusCaptions;
 
-// The four captions on the right of the board, each with its value label in front of it.
+// The four captions on the right of the board, each with its value label in front of it. A
+// screen reader reads a value label as its caption and value together: "Очки: 250".
 class StatusColumn
 {
 public:

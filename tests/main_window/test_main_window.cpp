@@ -5,6 +5,7 @@
 #include "support/modal.h"
 #include "support/record_file.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -57,6 +58,12 @@ private slots:
     void testTickShowsInTimeLabel();
     void testEndOfGameInWindow();
     void testFailedSaveAfterClearing();
+    void testKeys_data();
+    void testKeys();
+    void testFocusComesBackToBoard();
+    void testMousePlayerSeesNoCursor_data();
+    void testMousePlayerSeesNoCursor();
+    void testAccessibleTable();
 
 private:
     QImage grabBoard() { return window->board().grab().toImage(); }
@@ -65,6 +72,11 @@ private:
         QTest::mouseClick(&window->board(), button, {}, layout::cellTopLeft(cell) + QPoint(10, 10));
     }
     void start();
+    void playToTheEnd()
+    {
+        for (int cell : foxesIn(kSampleBoard))
+            click(cell, Qt::LeftButton);
+    }
     QPushButton *closeButton() { return window->panelView().Кнопка_ок; }
 
     std::unique_ptr<QTemporaryDir> folder;
@@ -385,6 +397,176 @@ void MainWindowTest::testFailedSaveAfterClearing()
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages[0].title, QStringLiteral("Ошибка"));
     QVERIFY(textUnderBox.startsWith(QStringLiteral("  1.              \n")));
+}
+
+enum class Before { Nothing, PanelShown, GameOver };
+
+void MainWindowTest::testKeys_data()
+{
+    QTest::addColumn<Before>("before");
+    QTest::addColumn<QList<Qt::Key>>("keys");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<CellView>("shown");
+    QTest::addColumn<int>("moves");
+    QTest::addColumn<bool>("started");
+
+    const CellView closed;
+    const CellView two {false, false, 2};
+    const CellView flagged {false, true, -1};
+    using enum Qt::Key;
+    QTest::newRow("arrows stop at the edges")
+        << Before::Nothing << QList {Key_Left, Key_Up} << 0 << closed << 0 << false;
+    QTest::newRow("arrows move one cell")
+        << Before::Nothing << QList {Key_Right, Key_Right, Key_Down, Key_Left} << 11 << closed << 0
+        << false;
+    QTest::newRow("End to the row's last cell")
+        << Before::Nothing << QList {Key_Down, Key_Down, Key_End, Key_Right} << 29 << closed << 0
+        << false;
+    QTest::newRow("Home to the row's first cell")
+        << Before::Nothing << QList {Key_Down, Key_End, Key_Home, Key_Left} << 10 << closed << 0
+        << false;
+    QTest::newRow("Enter opens as a left press")
+        << Before::Nothing << QList {Key_Right, Key_Return} << 1 << two << 1 << true;
+    QTest::newRow("keypad Enter opens as a left press")
+        << Before::Nothing << QList {Key_Right, Key_Enter} << 1 << two << 1 << true;
+    QTest::newRow("Space flags as a right press")
+        << Before::Nothing << QList {Key_Down, Key_Space} << 10 << flagged << 0 << true;
+    QTest::newRow("nothing while the panel is shown")
+        << Before::PanelShown << QList {Key_Right, Key_Return, Key_Space} << 1 << closed << 0
+        << false;
+    QTest::newRow("opened but not counted after the game")
+        << Before::GameOver << QList {Key_Right, Key_Return} << 1 << two << 5 << true;
+}
+
+void MainWindowTest::testKeys()
+{
+    // Keys on the board move a cursor over the cells, and press its cell as the mouse would.
+    QFETCH(Before, before);
+    QFETCH(QList<Qt::Key>, keys);
+    start();
+    if (before == Before::PanelShown)
+        QTest::keyClick(window.get(), Qt::Key_F3);
+    if (before == Before::GameOver) {
+        playToTheEnd();
+        QTest::mouseClick(closeButton(), Qt::LeftButton);
+    }
+    BoardWidget &board = window->board();
+    for (Qt::Key key : keys)
+        QTest::keyClick(&board, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+
+    QTEST(board.cursor(), "cursor");
+    QTEST(window->game().cellView(board.cursor()), "shown");
+    QTEST(int(window->game().state().Ходы), "moves");
+    QTEST(!window->game().state().Первый_ход, "started");
+}
+
+void MainWindowTest::testFocusComesBackToBoard()
+{
+    // The board has the keys from the start, and again after the about window and the panel.
+    start();
+    BoardWidget *board = &window->board();
+    QCOMPARE(QApplication::focusWidget(), board);
+    QTest::keyClick(board, Qt::Key_F3);
+    QCOMPARE(QApplication::focusWidget(), closeButton());
+    QTest::keyClick(closeButton(), Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), board);
+    window->findChild<QAction *>(QStringLiteral("О_программе"))->trigger();
+    QVERIFY(!closeModalWith(Qt::Key_Escape).isEmpty());
+    QVERIFY(QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }));
+    QCOMPARE(window->focusWidget(), board); // for when the window is active again
+
+    playToTheEnd();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), board);
+}
+
+void MainWindowTest::testMousePlayerSeesNoCursor_data()
+{
+    QTest::addColumn<QList<int>>("opened");
+    QTest::addColumn<QList<int>>("flagged");
+    QTest::newRow("a fresh window") << QList<int>() << QList<int>();
+    QTest::newRow("a played board") << QList {0, 1, 43} << QList {99};
+}
+
+void MainWindowTest::testMousePlayerSeesNoCursor()
+{
+    // The cursor shows from the first key, framed over its cell, until the next press of the mouse:
+    // the window then looks as if no key had been pressed.
+    QFETCH(QList<int>, opened);
+    QFETCH(QList<int>, flagged);
+    start();
+    window->stopwatch().setInterval(std::chrono::hours(1));
+    for (int cell : opened)
+        click(cell, Qt::LeftButton);
+    for (int cell : flagged)
+        click(cell, Qt::RightButton);
+    const QImage byMouse = window->grab().toImage();
+
+    BoardWidget &board = window->board();
+    QTest::keyClick(&board, Qt::Key_Up);
+    const QImage withCursor = window->grab().toImage();
+    const QRect frame = layout::cursorFrame(0).translated(board.mapTo(window.get(), QPoint()));
+    for (int y = 0; y < byMouse.height(); ++y) {
+        for (int x = 0; x < byMouse.width(); ++x) {
+            if (!frame.contains(x, y))
+                QCOMPARE(withCursor.pixelColor(x, y), byMouse.pixelColor(x, y));
+        }
+    }
+    QCOMPARE(withCursor.pixelColor(frame.topLeft()), layout::kCursorFrame);
+    QCOMPARE(withCursor.pixelColor(frame.center() + QPoint(0, 2 - frame.height() / 2)),
+             layout::kCursorLining);
+
+    QTest::mouseClick(&board, Qt::LeftButton, {}, QPoint(layout::kGridEnd, 30));
+    QCOMPARE(window->grab().toImage(), byMouse);
+}
+
+void MainWindowTest::testAccessibleTable()
+{
+    // A screen reader reads the board as a table of 100 cells named after what they show, the
+    // cursor's cell focused, and each value of the status column with its caption.
+    start();
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(&window->board());
+    QCOMPARE(table->role(), QAccessible::Table);
+    QCOMPARE(table->tableInterface()->rowCount(), 10);
+    QCOMPARE(table->tableInterface()->columnCount(), 10);
+    QCOMPARE(window->status().lblPoint->accessibleName(), QStringLiteral("Очки"));
+    click(0, Qt::LeftButton);
+    click(1, Qt::LeftButton);
+    click(99, Qt::RightButton);
+    click(43, Qt::LeftButton);
+    QTest::keyClick(&window->board(), Qt::Key_Down);
+
+    // л the fox, ф a flag, a digit a number, . a closed cell.
+    const QStringList board {
+        "л2.ф...ф..", //
+        "ф..ф..ф...", //
+        ".ф.ф.ф....", //
+        "..ффф.....", //
+        "ффф0фффффф", //
+        "..ффф.....", //
+        ".ф.ф.ф....", //
+        "ф..ф..ф...", //
+        "...ф...ф..", //
+        "...ф....фф",
+    };
+    for (int row = 0; row < 10; ++row) {
+        for (int column = 0; column < 10; ++column) {
+            const QChar shown = board[row][column];
+            const QString what = shown == u'л' ? QStringLiteral("лиса")
+                : shown == u'ф'                ? QStringLiteral("флажок")
+                : shown == u'.'                ? QStringLiteral("закрыта")
+                                               : QString(shown);
+            QAccessibleInterface *cell = table->tableInterface()->cellAt(row, column);
+            QCOMPARE(
+                cell->text(QAccessible::Name),
+                QStringLiteral("Строка %1, столбец %2: %3").arg(row + 1).arg(column + 1).arg(what));
+            QCOMPARE(table->indexOfChild(cell), cellNumber(row, column));
+            QCOMPARE(cell->state().focused, row == 1 && column == 0);
+        }
+    }
+    QCOMPARE(table->focusChild(), table->tableInterface()->cellAt(1, 0));
+    QCOMPARE(window->status().lblPoint->accessibleName(), QStringLiteral("Очки: 270"));
+    QCOMPARE(window->status().lblFox->accessibleName(), QStringLiteral("Лисы: 1"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,123 @@
+#include "main_window/board_accessible.h"
+
+#include "main_window/board_widget.h"
+#include "main_window/cell_accessible.h"
+#include "main_window/layout.h"
+
+BoardAccessible::BoardAccessible(BoardWidget *board)
+    : QAccessibleWidget(board, QAccessible::Table)
+{ }
+
+BoardAccessible::~BoardAccessible()
+{
+    for (QAccessible::Id id : m_cells) {
+        if (id)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+}
+
+QAccessibleInterface *BoardAccessible::create(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView("BoardWidget") && object && object->isWidgetType())
+        return new BoardAccessible(static_cast<BoardWidget *>(object));
+    return nullptr;
+}
+
+BoardAccessible *BoardAccessible::of(BoardWidget &board)
+{
+    return dynamic_cast<BoardAccessible *>(QAccessible::queryAccessibleInterface(&board));
+}
+
+// A cell's name changes with what it shows: opened, flagged, or flagged with its lines.
+void BoardAccessible::announceChangedCells(BoardWidget &board)
+{
+    BoardAccessible *table = QAccessible::isActive() ? of(board) : nullptr;
+    if (!table)
+        return;
+    for (int i = 0; i < kCellCount; ++i) {
+        const CellView shown = board.game().cellView(i);
+        if (shown == table->m_announced[i])
+            continue;
+        table->m_announced[i] = shown;
+        QAccessibleEvent event(&board, QAccessible::NameChanged);
+        event.setChild(i);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void BoardAccessible::announceCursor(BoardWidget &board)
+{
+    if (!QAccessible::isActive() || !board.hasFocus())
+        return;
+    QAccessibleEvent event(&board, QAccessible::Focus);
+    event.setChild(board.cursor());
+    QAccessible::updateAccessibility(&event);
+}
+
+BoardWidget *BoardAccessible::board() const
+{
+    return static_cast<BoardWidget *>(widget());
+}
+
+QAccessibleInterface *BoardAccessible::child(int index) const
+{
+    if (index >= kCellCount)
+        return QAccessibleWidget::child(index - kCellCount);
+    if (index < 0)
+        return nullptr;
+    if (!m_cells[index])
+        m_cells[index]
+            = QAccessible::registerAccessibleInterface(new CellAccessible(board(), index));
+    return QAccessible::accessibleInterface(m_cells[index]);
+}
+
+int BoardAccessible::childCount() const
+{
+    return kCellCount + QAccessibleWidget::childCount();
+}
+
+int BoardAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    if (const auto *cell = dynamic_cast<const CellAccessible *>(child))
+        return cell->table() == this ? cellNumber(cell->rowIndex(), cell->columnIndex()) : -1;
+    const int widget = QAccessibleWidget::indexOfChild(child);
+    return widget < 0 ? -1 : kCellCount + widget;
+}
+
+// The panel, when shown, lies in front of the cells.
+QAccessibleInterface *BoardAccessible::childAt(int x, int y) const
+{
+    QAccessibleInterface *widget = QAccessibleWidget::childAt(x, y);
+    if (widget && !widget->state().invisible)
+        return widget;
+    const int index = layout::cellAt(board()->mapFromGlobal(QPoint(x, y)));
+    return index < 0 ? nullptr : child(index);
+}
+
+QAccessibleInterface *BoardAccessible::focusChild() const
+{
+    if (board()->hasFocus())
+        return child(board()->cursor());
+    return QAccessibleWidget::focusChild();
+}
+
+QString BoardAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name)
+        return QStringLiteral("Поле");
+    return QAccessibleWidget::text(t);
+}
+
+void *BoardAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TableInterface)
+        return static_cast<QAccessibleTableInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QAccessibleInterface *BoardAccessible::cellAt(int row, int column) const
+{
+    if (row < 0 || column < 0 || row >= kBoardSide || column >= kBoardSide)
+        return nullptr;
+    return child(cellNumber(row, column));
+}
