@@ -1,0 +1,3 @@
+#include "main_window/program_end.h"
+
+void tellProgramEnded() { }
