@@ -24,6 +24,7 @@ from records_file import EMPTY_NAME, points_field, read_rows
 from x_session import Failure, XSession, wait_until
 
 NAME = "Тест Лиса"  # Cyrillic, and shorter than ten characters: padded in the file
+KEYBOARD_NAME = "Клавиатура"
 STATUS_COLUMN = (392, 56, 33, 204)
 # Past this many opened cells a game is worth 0 points and enters no table.
 MOST_OPENED_FOR_POINTS = 29
@@ -69,6 +70,17 @@ class Launch:
 
 def lines_of(cell):
     return [other for other in range(100) if other != cell and on_one_line(cell, other)]
+
+
+def keys_between(cell, target):
+    """The keys that move the board's cursor from cell to target: the arrows, or Home and End to
+    the ends of a row."""
+    row, column = divmod(cell, 10)
+    to_row, to_column = divmod(target, 10)
+    keys = ["Down" if to_row > row else "Up"] * abs(to_row - row)
+    if to_column != column and to_column in (0, 9):
+        return keys + ["Home" if to_column == 0 else "End"]
+    return keys + ["Right" if to_column > column else "Left"] * abs(to_column - column)
 
 
 class Play:
@@ -288,6 +300,57 @@ class Play:
         # Points fall by one each fifth second from the first press to the last.
         return (300 - 10 * opened - math.floor((seconds + 1) / 5), 300 - 10 * opened)
 
+    def keyboard_game(self):
+        step("a new game won from the keyboard alone: the arrows, Home and End move a frame over "
+             "the cells, Enter opens the framed cell, Space closes the panel")
+        self.session.keys(self.window.id, "F2")
+        self.wait_for_board("F2 to bring back an empty board, with no frame before a key",
+                            lambda board: board.rgb == self.empty_board.rgb)
+        finder = FoxFinder()
+        cursor = 0  # where the cursor starts, and stays across F2
+        opened = 0
+        while True:
+            cell = finder.next_cell()
+            cursor = self.key_to(cursor, cell)
+            framed = self.reader.cell(self.window.board(), cell).rgb
+            self.session.keys(self.window.id, "Return")
+
+            def opened_or_ended():
+                if self.window.dialog(END_TITLE):
+                    return "box"
+                return self.reader.cell(self.window.board(), cell).rgb != framed
+            opened += 1
+            if wait_until(f"cell {cell} to open after Enter", opened_or_ended, 5) == "box":
+                break
+            check(opened < MOST_OPENED_FOR_POINTS, f"no fifth fox after {opened} cells")
+            # The frame moves off the cell, to read what it shows.
+            cursor = self.key_to(cell, cell + 1 if cell % 10 < 9 else cell - 1, watched=cell)
+            board = self.window.board()
+            if self.reader.kind(board, cell) == FOX:
+                finder.saw_fox(cell)
+            else:
+                finder.saw_number(cell, self.numbers.read(self.reader.cell(board, cell).rgb))
+        check(len(finder.foxes) == 4, f"the game ended at the fox number {len(finder.foxes) + 1}")
+        step(f"five foxes in {opened} cells")
+        check(self.end_of_game(KEYBOARD_NAME, patience=10),
+              f"no name was asked for after {opened} cells")
+        # The panel's close button has the keys.
+        self.session.keys(self.window.id, "space")
+        self.wait_for_board("Space on Закрыть to close the panel",
+                            lambda board: not self.window.panel_shown(board))
+
+    def key_to(self, cursor, target, watched=None):
+        """Moves the cursor by keys and waits until the frame has moved off the watched cell (the
+        target's picture changes unless given). Returns the cursor's new cell."""
+        keys = keys_between(cursor, target)
+        if keys:
+            watched = target if watched is None else watched
+            before = self.reader.cell(self.window.board(), watched).rgb
+            self.session.keys(self.window.id, *keys)
+            self.wait_for_board(f"the frame to move from cell {cursor} to {target}",
+                                lambda board: self.reader.cell(board, watched).rgb != before)
+        return target
+
     def file_after(self, points):
         step("Varn.dat beside the program holds the name and points; nothing was written to "
              "the working folder or the player's data folder")
@@ -359,6 +422,7 @@ def main():
         play.panel()
         play.flags()
         play.calibration()
+        play.keyboard_game()
         points = play.good_game()
         step("Файл, Выход ends the program")
         play.window.exit_from_menu()

@@ -19,7 +19,7 @@ sys.dont_write_bytecode = True
 
 from accessibility_bus import AccessibilityBus
 from fox_finder import FoxFinder, on_one_line
-from play_test import check, step
+from play_test import check, keys_between, step
 from x_session import Failure, XSession, wait_until
 
 NAME = "Orca"
@@ -129,13 +129,7 @@ class BlindPlayer:
 
     def move_to(self, cell):
         """Arrows, Home or End to the cell, until AT-SPI says it has the focus."""
-        row, column = divmod(self.cursor, 10)
-        to_row, to_column = divmod(cell, 10)
-        keys = ["Down" if to_row > row else "Up"] * abs(to_row - row)
-        if to_column != column and to_column in (0, 9):
-            keys.append("Home" if to_column == 0 else "End")
-        else:
-            keys += ["Right" if to_column > column else "Left"] * abs(to_column - column)
+        keys = keys_between(self.cursor, cell)
         if not keys:
             return
         self.keys(self.window, *keys)
