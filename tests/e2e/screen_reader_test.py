@@ -176,10 +176,9 @@ class BlindPlayer:
 
     def game(self):
         step("a game played by the names of the cells: the arrows, Home and End to a cell, "
-             "Enter to open it, Space on the first number to flag its lines")
+             "Enter to open it")
         finder = FoxFinder()
         opened = 0
-        flagged_lines = False
         while True:
             try:
                 cell = finder.next_cell()
@@ -196,25 +195,11 @@ class BlindPlayer:
             else:
                 check(shown.isdigit(), f"cell {cell} shows {shown} after Enter")
                 finder.saw_number(cell, {int(shown)})
-                if int(shown) > 0 and not flagged_lines:
-                    flagged_lines = True
-                    self.flag_lines(cell)
             check(self.status("Ходы") == str(opened),
                   f'the moves read "{self.status("Ходы")}" after {opened} opened cells')
         check(len(finder.foxes) == 4, f"the game ended at the fox number {len(finder.foxes) + 1}")
         step(f"the fifth fox at cell {cell}, after {opened} opened cells")
         return finder.foxes | {cell}, opened
-
-    def flag_lines(self, cell):
-        closed = [other for other in range(100)
-                  if other != cell and on_one_line(cell, other) and self.shows(other) == CLOSED]
-        self.keys(self.window, "space")
-
-        def flagged():
-            self.reader.listen()
-            return all(self.shows(other) == FLAG for other in closed)
-        wait_until(f"flags on the {len(closed)} closed cells of the lines of cell {cell}",
-                   flagged, 5)
 
     def end(self, foxes, opened):
         step('the end box read and closed, the name typed, the result read in the panel')
