@@ -164,17 +164,18 @@ void BoardWidget::paintLines(QPainter &painter) const
 // Over whatever the cell shows and its grid lines: a frame inside the cell, lined within.
 void BoardWidget::paintCursor(QPainter &painter) const
 {
-    const auto paintRing = [&painter](QRect outside, const QColor &colour) {
-        const int width = layout::kCursorLineWidth;
+    const int width = layout::kCursorLineWidth;
+    const auto inside
+        = [width](QRect outside) { return outside.adjusted(width, width, -width, -width); };
+    const auto paintRing = [&painter, &inside](QRect outside, const QColor &colour) {
         QPainterPath ring;
         ring.addRect(outside);
-        ring.addRect(outside.adjusted(width, width, -width, -width));
+        ring.addRect(inside(outside));
         painter.fillPath(ring, colour);
     };
     const QRect frame = layout::cursorFrame(m_cursor);
     paintRing(frame, layout::kCursorFrame);
-    const int width = layout::kCursorLineWidth;
-    paintRing(frame.adjusted(width, width, -width, -width), layout::kCursorLining);
+    paintRing(inside(frame), layout::kCursorLining);
 }
 
 // A press anywhere in a cell's square, also over a fox, a flag or a number, reaches the cell. A
