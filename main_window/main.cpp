@@ -1,5 +1,6 @@
 #include "main_window/centring.h"
 #include "main_window/main_window.h"
+#include "main_window/program_end.h"
 #include "main_window/qt_platform.h"
 #include "resources/pictures.h"
 
@@ -31,6 +32,7 @@ int main(int argc, char *argv[])
     MainWindow window(platform);
     platform.setOwner(&window);
     centreOnScreen(window);
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &tellProgramEnded);
     window.show();
     return app.exec();
 }

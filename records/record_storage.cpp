@@ -1,5 +1,6 @@
 #include "records/record_storage.h"
 
+#include "platform/kept_files.h"
 #include "platform/platform.h"
 #include "records/record_file.h"
 
@@ -69,7 +70,7 @@ QByteArray RecordStorage::read() const
     return readRecordFile(path);
 }
 
-std::optional<QString> RecordStorage::save(const QByteArray &bytes) const
+std::optional<QString> RecordStorage::save(const QByteArray &bytes)
 {
     const QString path = recordFilePath(m_folder);
     QStringList failures = m_unwritable;
@@ -80,9 +81,14 @@ std::optional<QString> RecordStorage::save(const QByteArray &bytes) const
         return failures.join(QStringLiteral("\n\n"));
     }
     // A file that already holds these bytes needs no write, even where none could be made.
-    const std::optional<SaveFailure> failure = saveRecordFile(path, bytes);
-    if (!failure)
-        return std::nullopt;
+    std::optional<SaveFailure> failure = saveRecordFile(path, bytes);
+    if (!failure) {
+        // Let go before the folder is kept, so that no lock outlives this run.
+        m_lock->unlock();
+        if (keepFiles())
+            return std::nullopt;
+        failure = SaveFailure {QStringLiteral("браузер не хранит файлы этой страницы")};
+    }
     // Where no place could be written, each was named when it was passed over.
     if (m_placeFound)
         failures.append(failureText(path, failure->reason));

@@ -23,7 +23,7 @@ public:
     QByteArray read() const;
     // Nothing is written while another copy holds the lock. Gives, when the bytes were not saved,
     // each place that was tried and why it failed.
-    std::optional<QString> save(const QByteArray &bytes) const;
+    std::optional<QString> save(const QByteArray &bytes);
 
 private:
     // The first folder that holds a lock or, where none can be made, takes a file; else the last.

@@ -60,7 +60,7 @@ void RecordTable::Взять_таблицу_из_файла(const RecordStorage 
 
 void RecordTable::Изменить_таблицу(const Change &change, const Then &then)
 {
-    const RecordStorage storage(m_platform);
+    RecordStorage storage(m_platform);
     Взять_таблицу_из_файла(storage);
     m_rows = change(m_rows);
     const std::optional<QString> failure = Полностью_обновить_таблицу_рекордов(storage);
@@ -75,8 +75,7 @@ void RecordTable::Изменить_таблицу(const Change &change, const Th
                            QStringLiteral("Ошибка"), Platform::Icon::Critical, then);
 }
 
-std::optional<QString>
-RecordTable::Полностью_обновить_таблицу_рекордов(const RecordStorage &storage)
+std::optional<QString> RecordTable::Полностью_обновить_таблицу_рекордов(RecordStorage &storage)
 {
     Корректировать_массивы_запись_и_шифровка();
     Вывести_таблицу_рекордов_в_TextBox();
@@ -94,7 +93,7 @@ void RecordTable::Вывести_таблицу_рекордов_в_TextBox()
     emit textChanged();
 }
 
-std::optional<QString> RecordTable::Записать_таблицу_рекордов_в_файл(const RecordStorage &storage)
+std::optional<QString> RecordTable::Записать_таблицу_рекордов_в_файл(RecordStorage &storage)
 {
     std::optional<QString> failure = storage.save(Шифрованные_строки);
     if (!failure)

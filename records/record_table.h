@@ -59,10 +59,10 @@ private:
     void Изменить_таблицу(const Change &change, const Then &then);
     // The file's bytes, the text box's text and the data file, in that order; gives what to tell
     // the player when the file could not be written.
-    std::optional<QString> Полностью_обновить_таблицу_рекордов(const RecordStorage &storage);
+    std::optional<QString> Полностью_обновить_таблицу_рекордов(RecordStorage &storage);
     void Корректировать_массивы_запись_и_шифровка();
     void Вывести_таблицу_рекордов_в_TextBox();
-    std::optional<QString> Записать_таблицу_рекордов_в_файл(const RecordStorage &storage);
+    std::optional<QString> Записать_таблицу_рекордов_в_файл(RecordStorage &storage);
 
     Platform &m_platform;
     const qint16 m_bestPossible;

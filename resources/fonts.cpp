@@ -1,5 +1,7 @@
 #include "resources/fonts.h"
 
+#include "resources/embedded_fonts.h"
+
 #include <QStringList>
 
 namespace {
@@ -31,6 +33,8 @@ QStringList families(FontStyle::Family family)
 
 QFont pixelFont(const FontStyle &style)
 {
+    // Before the first font is asked for.
+    [[maybe_unused]] static const bool fontsAdded = (addEmbeddedFonts(), true);
     QFont font;
     font.setFamilies(families(style.family));
     if (style.family == FontStyle::Family::CourierNew)

@@ -1,0 +1,6 @@
+#include "platform/kept_files.h"
+
+bool keepFiles()
+{
+    return true;
+}

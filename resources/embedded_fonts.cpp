@@ -1,0 +1,3 @@
+#include "resources/embedded_fonts.h"
+
+void addEmbeddedFonts() { }
