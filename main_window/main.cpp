@@ -3,11 +3,10 @@
 #include "main_window/program_end.h"
 #include "main_window/qt_platform.h"
 #include "resources/pictures.h"
+#include "resources/qt_translation.h"
+#include "version.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <algorithm>
 
 int main(int argc, char *argv[])
@@ -22,11 +21,9 @@ int main(int argc, char *argv[])
     QApplication app(argumentCount, argv);
     QApplication::setApplicationName(QStringLiteral("Varn"));
     QApplication::setWindowIcon(QIcon(iconPicture()));
-    // Qt's own words, in the text box's menu and the dialogs' buttons, in the game's language.
-    QTranslator qtWords;
-    if (qtWords.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtWords);
+    // Ties the window to its menu entry, so that a dock shows the game's icon and can pin it.
+    QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+    installQtTranslation();
 
     QtPlatform platform;
     MainWindow window(platform);
