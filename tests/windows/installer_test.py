@@ -65,9 +65,9 @@ def check(condition, failure):
         raise Failure(failure)
 
 
-def test(wine, installer, root):
+def test(wine, arguments, root):
     print("-- the installer, silent, for this player only", flush=True)
-    wine.run(installer, "/S")
+    wine.run(arguments.installer, "/S")
     folder = wine.user_folder("AppData", "Local", "Programs", TITLE)
     check(folder is not None, "nothing was installed under %LOCALAPPDATA%\\Programs\\Зарнак")
     missing = [name for name in INSTALLED if not os.path.isfile(os.path.join(folder, name))]
@@ -99,16 +99,20 @@ def test(wine, installer, root):
     check(UNINSTALL_KEY not in wine.user_registry(), "the Uninstall key outlived the uninstall")
 
 
-def main():
-    options = argparse.ArgumentParser(description=__doc__)
+def run(test, description, *extra_files):
+    """Runs test(wine, arguments, root) in a Wine prefix of its own under a fresh folder, with the
+    installer, windows/wine-run and the extra files named as options; returns the exit code."""
+    options = argparse.ArgumentParser(description=description)
     options.add_argument("--installer", required=True, help="Varn-...-setup.exe")
     options.add_argument("--wine", required=True, help="windows/wine-run")
+    for name in extra_files:
+        options.add_argument(f"--{name}", required=True)
     arguments = options.parse_args()
 
     root = tempfile.mkdtemp(prefix="varn-installer-")
     wine = Wine(arguments.wine, os.path.join(root, "wine"))
     try:
-        test(wine, arguments.installer, root)
+        test(wine, arguments, root)
     except Failure as failure:
         print(f"FAIL: {failure}", file=sys.stderr)
         return 1
@@ -120,4 +124,4 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run(test, __doc__))

@@ -4,23 +4,16 @@ own: the game installed and played to a result in Varn.dat; the installer, start
 runs, refuses and changes nothing; installed again once the game is closed, the program is
 replaced and the table is the one the player left, shown again by the game."""
 
-import argparse
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
-from installer_test import TITLE, Launch, Wine, check  # noqa: E402
-from play_test import Play  # noqa: E402
-from x_session import Failure, XSession  # noqa: E402
-
-
-def step(text):
-    print(f"-- {text}", flush=True)
+from installer_test import TITLE, Launch, check, run  # noqa: E402
+from play_test import Play, step  # noqa: E402
+from x_session import XSession  # noqa: E402
 
 
 def install_while_running(wine, installer):
@@ -70,27 +63,5 @@ def test(wine, arguments, root):
         session.stop()
 
 
-def main():
-    options = argparse.ArgumentParser(description=__doc__)
-    options.add_argument("--installer", required=True, help="Varn-...-setup.exe")
-    options.add_argument("--wine", required=True, help="windows/wine-run")
-    options.add_argument("--fox", required=True, help="fox.xpm")
-    options.add_argument("--flag", required=True, help="flag.xpm")
-    arguments = options.parse_args()
-
-    root = tempfile.mkdtemp(prefix="varn-upgrade-")
-    wine = Wine(arguments.wine, os.path.join(root, "wine"))
-    try:
-        test(wine, arguments, root)
-    except Failure as failure:
-        print(f"FAIL: {failure}", file=sys.stderr)
-        return 1
-    finally:
-        wine.kill()
-        shutil.rmtree(root, ignore_errors=True)
-    print("PASS")
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run(test, __doc__, "fox", "flag"))
