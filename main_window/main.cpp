@@ -30,6 +30,8 @@ int main(int argc, char *argv[])
     platform.setOwner(&window);
     centreOnScreen(window);
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &tellProgramEnded);
-    window.show();
+    // Shown at its own size everywhere: show() would let a platform choose full screen, as Qt in a
+    // browser page does.
+    window.setVisible(true);
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "commands/about_window.h"
 #include "commands/rules_command.h"
+#include "main_window/modal.h"
 
 #include <QLayout>
 #include <QMenuBar>
@@ -69,11 +70,8 @@ void MainWindow::buildMenus()
                                      [this] { Правила_игры_Click(m_platform); });
     rules->setObjectName(QStringLiteral("Правила_игры"));
     rules->setShortcut(Qt::Key_F1);
-    QAction *about = help->addAction(QStringLiteral("&О программе..."), this, [this] {
-        auto *window = new AboutWindow(this);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->open();
-    });
+    QAction *about = help->addAction(QStringLiteral("&О программе..."), this,
+                                     [this] { openModal(new AboutWindow(this)); });
     about->setObjectName(QStringLiteral("О_программе"));
 }
 

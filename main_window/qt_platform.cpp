@@ -1,6 +1,7 @@
 #include "main_window/qt_platform.h"
 
 #include "game/random_cell.h"
+#include "main_window/modal.h"
 
 #include <QCoreApplication>
 #include <QInputDialog>
@@ -20,13 +21,6 @@ QMessageBox::Icon boxIcon(Platform::Icon icon)
         break;
     }
     return QMessageBox::NoIcon;
-}
-
-// Opened over the owner, which takes no input until it closes, and deleted once closed.
-void openModal(QDialog *dialog)
-{
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
 }
 
 } // namespace

@@ -8,12 +8,6 @@ bool keepFiles()
 {
     if (EM_ASM_INT({ return Module.varnFilesRefused ? 1 : 0; }))
         return false;
-    EM_ASM({
-        FS.syncfs(
-            false, function(error) {
-                if (error)
-                    Module.varnFilesRefused = true;
-            });
-    });
+    EM_ASM({ Module.varnKeepFiles(); });
     return true;
 }

@@ -29,9 +29,9 @@ QString failureText(const QString &path, const QString &reason)
 RecordStorage::RecordStorage(const Platform &platform)
     : m_programFolder(platform.programDirectory())
 {
-    QStringList folders = {m_programFolder};
-    if (const QString data = platform.playerDataDirectory(); !data.isEmpty())
-        folders.append(data);
+    // A folder that could not be told is no place: its file would land in the current one.
+    QStringList folders = {m_programFolder, platform.playerDataDirectory()};
+    folders.removeAll(QString());
     m_placeFound = choosePlace(folders);
 }
 
@@ -65,7 +65,7 @@ bool RecordStorage::choosePlace(const QStringList &folders)
 QByteArray RecordStorage::read() const
 {
     QString path = recordFilePath(m_folder);
-    if (!QFileInfo::exists(path))
+    if (!QFileInfo::exists(path) && !m_programFolder.isEmpty())
         path = recordFilePath(m_programFolder);
     return readRecordFile(path);
 }

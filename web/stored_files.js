@@ -2,17 +2,44 @@
 // IndexedDB seen through Emscripten's IDBFS, filled from there before the program starts, and the
 // rules are put beside the program.
 Module['thisProgram'] = '/varn/Varn';
-Module['preRun'] = Module['preRun'] || [];
-Module['preRun'].push(function () {
-    FS.mkdir('/varn');
-    FS.mount(IDBFS, {}, '/varn');
-    addRunDependency('varn-stored-files');
+
+// Every tab of the page hears when another has stored the folder, and reads it again, so that a
+// change starts from the table the other tab saved, as a second copy on a desktop does.
+const storedFilesChannel =
+    typeof BroadcastChannel === 'function' ? new BroadcastChannel('varn-stored-files') : null;
+
+function readStoredFiles(done) {
     FS.syncfs(true, function (error) {
         // A browser that keeps nothing, as a private window may, still plays; the table is then
         // kept until the page is closed, and the game says so.
         if (error)
             Module.varnFilesRefused = true;
+        // Qt takes the program's folder from the program's own file, which must therefore exist.
+        if (!FS.analyzePath('/varn/Varn').exists)
+            FS.writeFile('/varn/Varn', '');
         FS.writeFile('/varn/Varn.hlp', FS.readFile('/program/Varn.hlp'));
+        if (done)
+            done();
+    });
+}
+
+Module['varnKeepFiles'] = function () {
+    FS.syncfs(false, function (error) {
+        if (error)
+            Module.varnFilesRefused = true;
+        else if (storedFilesChannel)
+            storedFilesChannel.postMessage('stored');
+    });
+};
+
+Module['preRun'] = Module['preRun'] || [];
+Module['preRun'].push(function () {
+    FS.mkdir('/varn');
+    FS.mount(IDBFS, {}, '/varn');
+    addRunDependency('varn-stored-files');
+    readStoredFiles(function () {
         removeRunDependency('varn-stored-files');
+        if (storedFilesChannel)
+            storedFilesChannel.onmessage = function () { readStoredFiles(); };
     });
 });

@@ -16,7 +16,7 @@ class Failure(Exception):
     """A check failed; the message says what the player would have seen."""
 
 
-def _die_with_parent():
+def die_with_parent():
     # Children outlive a test that is killed on its timeout unless the kernel ends them too.
     ctypes.CDLL(None).prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
 
@@ -45,7 +45,7 @@ class XSession:
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
              "-nolisten", "tcp"],
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-            preexec_fn=_die_with_parent)
+            preexec_fn=die_with_parent)
         os.close(write_end)
         self._programs = []
         try:
@@ -67,7 +67,7 @@ class XSession:
         with open(log, "ab") as output:
             process = subprocess.Popen(command, cwd=working_directory, env=environment,
                                        stdout=output, stderr=output,
-                                       preexec_fn=_die_with_parent)
+                                       preexec_fn=die_with_parent)
         self._programs.append(process)
         return process
 

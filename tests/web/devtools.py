@@ -1,0 +1,177 @@
+"""Debian's Chromium, headless, driven over its DevTools protocol through a pipe: one page, its
+events, mouse and keys as a player's, and pictures of what it shows."""
+
+import base64
+import fcntl
+import json
+import os
+import select
+import signal
+import subprocess
+import tempfile
+import time
+import zlib
+
+from screen import Picture
+from x_session import Failure, die_with_parent
+
+# Without these Chromium reaches for Google's services at start, which a closed network refuses;
+# WebGL, which Qt for WebAssembly draws with, runs in software.
+FLAGS = ["--headless", "--no-sandbox", "--no-first-run", "--disable-background-networking",
+         "--disable-component-update", "--disable-sync", "--disable-default-apps",
+         "--enable-unsafe-swiftshader", "--use-angle=swiftshader", "--remote-debugging-pipe"]
+
+
+def png_picture(data):
+    """An RGB picture from a PNG of 8-bit RGB or RGBA rows, each whole or the difference from
+    the row above, as Chromium writes a screenshot made for speed."""
+    chunks, at = {}, 8
+    while at < len(data):
+        length = int.from_bytes(data[at:at + 4], "big")
+        kind = data[at + 4:at + 8]
+        chunks[kind] = chunks.get(kind, b"") + data[at + 8:at + 8 + length]
+        at += 12 + length
+    header = chunks[b"IHDR"]
+    width, height = int.from_bytes(header[0:4], "big"), int.from_bytes(header[4:8], "big")
+    step = {bytes([8, 2, 0, 0, 0]): 3, bytes([8, 6, 0, 0, 0]): 4}.get(header[8:13])
+    if not step:
+        raise Failure(f"a screenshot in an unexpected PNG form: {header[8:13].hex()}")
+    raw = zlib.decompress(chunks[b"IDAT"])
+    stride = step * width
+    # Bytes added without carries, a whole row at once: the low seven bits of each byte add,
+    # and the top bits are the exclusive or of the two and of the carry into them.
+    low = int.from_bytes(b"\x7f" * stride, "big")
+    high = int.from_bytes(b"\x80" * stride, "big")
+    rows, above = [], 0
+    for y in range(height):
+        kind = raw[y * (stride + 1)]
+        line = int.from_bytes(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)], "big")
+        if kind == 2:
+            line = ((line & low) + (above & low)) ^ ((line ^ above) & high)
+        elif kind != 0:
+            raise Failure(f"a screenshot row with PNG filter {kind}")
+        rows.append(line.to_bytes(stride, "big"))
+        above = line
+    pixels = b"".join(rows)
+    if step == 3:
+        return Picture(width, height, pixels)
+    rgb = bytearray(3 * width * height)
+    for channel in range(3):
+        rgb[channel::3] = pixels[channel::4]
+    return Picture(width, height, bytes(rgb))
+
+
+class Browser:
+    """Chromium with one page of the given size; stop() ends it."""
+
+    def __init__(self, width, height):
+        self._profile = tempfile.TemporaryDirectory(prefix="varn-chromium-",
+                                                    ignore_cleanup_errors=True)
+        to_browser, self._commands = os.pipe()
+        self._replies, from_browser = os.pipe()
+        self._process = subprocess.Popen(
+            ["chromium", *FLAGS, f"--user-data-dir={self._profile.name}",
+             f"--window-size={width},{height}", "about:blank"],
+            pass_fds=(3, 4), preexec_fn=lambda: self._pipes_to(to_browser, from_browser),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        os.close(to_browser)
+        os.close(from_browser)
+        self._next_id = 0
+        self._pending = b""
+        self.events = []  # (method, params) of every event, oldest first
+        target = self.call("Target.createTarget", url="about:blank")
+        self._session = self.call("Target.attachToTarget", targetId=target["targetId"],
+                                  flatten=True)["sessionId"]
+        self.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                  deviceScaleFactor=1, mobile=False)
+
+    @staticmethod
+    def _pipes_to(read_end, write_end):
+        # The protocol's pipe: commands on descriptor 3, replies on 4; moved out of the way
+        # first, as either end may be 3 or 4 already.
+        read_end, write_end = (fcntl.fcntl(end, fcntl.F_DUPFD, 10) for end in (read_end, write_end))
+        os.dup2(read_end, 3)
+        os.dup2(write_end, 4)
+        die_with_parent()
+
+    def stop(self):
+        # Its renderer and GPU processes too, which still write into the profile.
+        os.killpg(self._process.pid, signal.SIGKILL)
+        self._process.wait()
+        os.close(self._commands)
+        os.close(self._replies)
+        self._profile.cleanup()
+
+    def call(self, method, session=None, **params):
+        """Sends a command and waits for its answer, keeping the events that come before it."""
+        self._next_id += 1
+        message = {"id": self._next_id, "method": method, "params": params}
+        if session:
+            message["sessionId"] = session
+        os.write(self._commands, json.dumps(message).encode() + b"\0")
+        while True:
+            reply = self._read(timeout=30)
+            if reply is None:
+                raise Failure(f"Chromium did not answer {method} within 30 s")
+            if reply.get("id") == self._next_id:
+                if "error" in reply:
+                    raise Failure(f"{method}: {reply['error']}")
+                return reply.get("result", {})
+            if "method" in reply:
+                self.events.append((reply["method"], reply.get("params", {})))
+
+    def send(self, method, **params):
+        """A command to the page."""
+        return self.call(method, self._session, **params)
+
+    def open(self, url):
+        """Loads a page and waits for its load event."""
+        self.send("Page.enable")
+        first = len(self.events)
+        self.send("Page.navigate", url=url)
+        deadline = time.monotonic() + 30
+        while not any(method == "Page.loadEventFired" for method, _ in self.events[first:]):
+            message = self._read(timeout=deadline - time.monotonic())
+            if message is None:
+                raise Failure(f"{url} did not load within 30 s")
+            if "method" in message:
+                self.events.append((message["method"], message.get("params", {})))
+
+    def _read(self, timeout):
+        deadline = time.monotonic() + timeout
+        while b"\0" not in self._pending:
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([self._replies], [], [], left)[0]:
+                return None
+            chunk = os.read(self._replies, 1 << 20)
+            if not chunk:
+                raise Failure("Chromium has ended")
+            self._pending += chunk
+        message, self._pending = self._pending.split(b"\0", 1)
+        return json.loads(message)
+
+    def evaluate(self, expression):
+        result = self.send("Runtime.evaluate", expression=expression, returnByValue=True,
+                           awaitPromise=True)
+        if "exceptionDetails" in result:
+            raise Failure(f"{expression}: {result['exceptionDetails']}")
+        return result["result"].get("value")
+
+    def picture(self, x, y, width, height):
+        """What the page shows in a rectangle, in CSS pixels."""
+        shot = self.send("Page.captureScreenshot", format="png", optimizeForSpeed=True,
+                         clip={"x": x, "y": y, "width": width, "height": height, "scale": 1})
+        return png_picture(base64.b64decode(shot["data"]))
+
+    def click(self, x, y, button="left"):
+        for kind in ("mousePressed", "mouseReleased"):
+            self.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button=button,
+                      clickCount=1)
+
+    def key(self, key, code=None, text=None):
+        """One key pressed and released, as the browser reports it to the page."""
+        fields = {"key": key, "code": code or key}
+        if text:
+            fields["text"] = text
+        self.send("Input.dispatchKeyEvent", type="keyDown", **fields)
+        self.send("Input.dispatchKeyEvent", type="keyUp", key=key, code=code or key)

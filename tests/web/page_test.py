@@ -1,0 +1,263 @@
+#!/usr/bin/env python3
+"""The web build served from 127.0.0.1 and played in headless Chromium as a player plays it: the
+window centred at its own size, F1's rules, a game opened cell by cell, a game won by reading the
+numbers with a Cyrillic name entered, the panel, the same panel after a reload, and Выход. The
+page's clock starts at the same instant at every load, which hides the same foxes; nothing may be
+fetched from elsewhere."""
+
+import argparse
+import functools
+import http.server
+import os
+import sys
+import threading
+import time
+import types
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+
+from board_reader import CLIENT_HEIGHT, CLIENT_WIDTH, ORIGIN, PITCH  # noqa: E402
+from devtools import Browser  # noqa: E402
+from game_window import GameWindow  # noqa: E402
+from play_test import Play, check, step  # noqa: E402
+from x_session import Failure, wait_until  # noqa: E402
+
+# A laptop's page: the rules box, the tallest, fits it without folding a line.
+PAGE = (1280, 800)
+ACTIVE_TITLE = (48, 140, 198)  # the title bar of the window that has the keys
+# The page's clock from a fixed instant, one millisecond later at every reading: the same foxes
+# at every load, and yet each saved file newer than the last, as the browser's storage needs to
+# see that it changed.
+FROZEN_CLOCK = """(() => {
+    let readings = 0;
+    const now = () => 1767225600000 + readings++;
+    const RealDate = Date;
+    class FrozenDate extends RealDate {
+        constructor(...given) { if (given.length) super(...given); else super(now()); }
+        static now() { return now(); }
+    }
+    Date = FrozenDate;
+})();"""
+# The names the tests' key lists use, as the browser reports them: key, code and text.
+KEYS = {"Return": ("Enter", "Enter", "\r"), "Escape": ("Escape", "Escape", None),
+        "space": (" ", "Space", " "), "Down": ("ArrowDown", "ArrowDown", None)}
+
+
+class PageServer:
+    """The build's folder over HTTP on 127.0.0.1, on a port of its own."""
+
+    def __init__(self, folder):
+        class Handler(http.server.SimpleHTTPRequestHandler):
+            extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                              ".wasm": "application/wasm"}
+
+            def log_message(self, *arguments):
+                pass
+
+        self._server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(Handler, directory=folder))
+        self.origin = f"http://127.0.0.1:{self._server.server_address[1]}/"
+        threading.Thread(target=self._server.serve_forever, daemon=True).start()
+
+    def stop(self):
+        self._server.shutdown()
+
+
+def grid_corner(picture):
+    """The top left corner of the board's grid: black lines every 32 pixels both ways."""
+    black = (0, 0, 0)
+    row_length = 3 * picture.width
+    for y in range(picture.height - 10 * PITCH):
+        at = row_length * y
+        while (at := picture.rgb.find(b"\0\0\0", at, row_length * (y + 1))) >= 0:
+            x = at % row_length // 3
+            if (at % 3 == 0 and x + 10 * PITCH < picture.width
+                    and all(picture.pixel(x + PITCH * k, y + 1) == black
+                            and picture.pixel(x + 1, y + PITCH * k) == black
+                            for k in range(11))):
+                return x, y
+            at += 1
+    return None
+
+
+class PageWindow(GameWindow):
+    """The game's window in the page, seen and pressed as the desktop tests' window is. A box's
+    title is drawn, not told: boxes are told apart by where their title bars lie."""
+
+    def __init__(self, browser):  # pylint: disable=super-init-not-called
+        self.browser = browser
+        whole = wait_until("the board to be drawn",
+                           lambda: grid_corner(browser.picture(0, 0, *PAGE)) and
+                           browser.picture(0, 0, *PAGE), 10, 0.1)
+        corner = grid_corner(whole)
+        self.left, self.top = corner[0] - ORIGIN, corner[1] - ORIGIN
+        # The top row of the window's own title bar.
+        self.title_bar = next(((self.left + 100, y) for y in range(1, self.top)
+                               if whole.pixel(self.left + 100, y) == ACTIVE_TITLE), None)
+        self._boxes = {}  # a box's title -> where its title bar lay when it was found
+
+    def _box_bar(self, picture):
+        """The row and ends of a box's title bar, the first below the window's own down the
+        page's middle column. Qt in a page draws every title bar as the active one."""
+        x = PAGE[0] // 2
+        for y in range(1, picture.height):
+            if (y != self.title_bar[1] and picture.pixel(x, y) == ACTIVE_TITLE
+                    and picture.pixel(x, y - 1) != ACTIVE_TITLE):
+                left = next(i for i in range(x, 0, -1) if picture.pixel(i - 1, y) != ACTIVE_TITLE)
+                right = next(i for i in range(x, PAGE[0]) if picture.pixel(i, y) != ACTIVE_TITLE)
+                return y, left, right
+        return None
+
+    def board(self):
+        return self.browser.picture(self.left, self.top, CLIENT_WIDTH, CLIENT_HEIGHT)
+
+    def click(self, x, y, button=1):
+        self.browser.click(self.left + x, self.top + y, {1: "left", 3: "right"}[button])
+
+    def keys(self, *keys):
+        """Keys to the window or box in front: unlike the desktop tests, no press on the window
+        first, as a keyboard player's keys must reach it once a box has closed."""
+        for key in keys:
+            self.browser.key(*KEYS.get(key, (key, key, None)))
+
+    def type(self, text):
+        for letter in text:
+            self.browser.key(letter, "", letter)
+
+    def active_box(self):
+        """Where the title bar of the box in front lies; None while no box is open."""
+        return self._box_bar(self.browser.picture(0, 0, *PAGE))
+
+    def dialog(self, title):
+        bar = self.active_box()
+        if bar and self._boxes.setdefault(title, bar) != bar:
+            return None
+        return bar
+
+    def answer(self, title, *keys):
+        self.wait_window(title)
+        self.keys(*keys)
+        self.wait_gone(title)
+
+    def wait_window(self, title, timeout=10):
+        return wait_until(f'the box "{title}"', lambda: self.dialog(title), timeout, 0.05)
+
+    def wait_gone(self, title, timeout=5):
+        wait_until(f'the box "{title}" to close', lambda: not self.dialog(title), timeout, 0.05)
+
+
+class PageSession:
+    """What the desktop tests ask of their X session, for the page: a box is known by title."""
+
+    def __init__(self, window):
+        self.window = window
+        self.wait_window = window.wait_window
+        self.wait_gone = window.wait_gone
+        self.find_window = window.dialog
+
+    def keys(self, box, *keys):
+        self.window.keys(*keys)
+
+    def paste(self, box, text):
+        # Typed: a headless page has no clipboard of the system's to paste from.
+        self.window.type(text)
+
+
+def open_page(browser, server):
+    started = time.monotonic()
+    browser.open(server.origin + "index.html")
+    window = PageWindow(browser)
+    step(f"the board drawn {time.monotonic() - started:.2f} s after the page was opened")
+    return window
+
+
+def check_centred(window):
+    step("the window is centred in the page at its own size, under its title bar")
+    middle = window.left + CLIENT_WIDTH / 2
+    check(abs(middle - PAGE[0] / 2) <= 6,
+          f"the window's middle is at {middle}, the page's at {PAGE[0] / 2}")
+    check(window.title_bar, "no active title bar above the game's window")
+
+
+def check_rules(window, help_file):
+    step("F1 shows every line of Varn.hlp in a box of its own; Enter closes it")
+    window.keys("F1")
+    y, left, right = window.wait_window("Правила игры")
+    below = window.browser.picture(left, y, right - left, PAGE[1] - y)
+    with open(help_file, encoding="cp1251") as rules:
+        printed = sum(1 for line in rules.read().splitlines() if line.strip())
+    written = below.crop(4, 30, below.width - 8, below.height - 30).text_rows()
+    check(written >= printed, f"the rules box shows {written} rows of text, but Varn.hlp has "
+          f"{printed} lines that are not blank")
+    window.keys("Return")
+    window.wait_gone("Правила игры")
+
+
+def check_exit(window, browser):
+    step("Файл, Выход ends the game, and the page says so and offers to start again")
+    window.click(20, -9)
+    time.sleep(0.3)
+    window.keys("Down", "Return")
+    said = wait_until("the page to say the game has ended", lambda: browser.evaluate(
+        "document.getElementById('message').hidden ? '' : "
+        "document.getElementById('message').textContent"), 5, 0.1)
+    check("Игра закончена" in said and "Начать снова" in said, f"the page says {said!r}")
+
+
+def fetched_elsewhere(browser, origin):
+    return sorted({params["request"]["url"] for method, params in browser.events
+                   if method == "Network.requestWillBeSent"
+                   and not params["request"]["url"].startswith((origin, "data:", "blob:"))})
+
+
+def main():
+    options = argparse.ArgumentParser(description=__doc__)
+    options.add_argument("--page", required=True, help="the web build's folder")
+    options.add_argument("--help-file", required=True, help="Varn.hlp")
+    options.add_argument("--fox", required=True, help="fox.xpm")
+    options.add_argument("--flag", required=True, help="flag.xpm")
+    arguments = options.parse_args()
+
+    server = PageServer(arguments.page)
+    browser = Browser(*PAGE)
+    started = time.monotonic()
+    try:
+        browser.send("Network.enable")
+        browser.send("Page.addScriptToEvaluateOnNewDocument", source=FROZEN_CLOCK)
+        window = open_page(browser, server)
+        check_centred(window)
+        session = PageSession(window)
+        play = Play(session, arguments, ("", "", ""), types.SimpleNamespace(wine=False))
+        play.window = window
+        play.learn_empty_board()
+        check_rules(window, arguments.help_file)
+        play.panel()
+        play.calibration()
+        play.good_game()
+        step("the page reloaded shows the same table under F3")
+        window = open_page(browser, server)
+        play.window = session.window = window
+        window.keys("F3")
+        board = play.wait_for_board("the panel after F3", window.panel_shown)
+        check(window.text_box(board).rgb == play.table_with_entry.rgb,
+              "the panel after a reload differs from the table shown before it")
+        play.close_panel()
+        check_exit(window, browser)
+        elsewhere = fetched_elsewhere(browser, server.origin)
+        check(not elsewhere, f"the page fetched from elsewhere: {elsewhere}")
+    except Failure as failure:
+        print(f"FAIL: {failure}", file=sys.stderr)
+        picture = os.path.abspath("web_failure.png")
+        browser.picture(0, 0, *PAGE).save_png(picture)
+        print(f"the page at the failure: {picture}", file=sys.stderr)
+        return 1
+    finally:
+        browser.stop()
+        server.stop()
+    print(f"PASS in {time.monotonic() - started:.1f} s")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
