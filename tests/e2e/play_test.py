@@ -266,6 +266,7 @@ class Play:
         self.numbers.learn({c: self.reader.cell(board, c).rgb for c in range(100)
                             if c not in foxes}, foxes)
         step(f"foxes at {sorted(foxes)}; numbers seen: {sorted(self.numbers.numbers.values())}")
+        return foxes
 
     def good_game(self):
         step("a new game played by reading the numbers, to a result that enters the table")

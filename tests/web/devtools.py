@@ -79,11 +79,30 @@ class Browser:
         self._next_id = 0
         self._pending = b""
         self.events = []  # (method, params) of every event, oldest first
-        target = self.call("Target.createTarget", url="about:blank")
-        self._session = self.call("Target.attachToTarget", targetId=target["targetId"],
+        self._size = {"width": width, "height": height}
+        self._tabs = {}  # a tab's session -> its target
+        self._session = None
+        self.new_tab()
+
+    def new_tab(self):
+        """Opens another tab, in front, and sends what follows to it; returns the tab it left."""
+        left = self._session
+        target = self.call("Target.createTarget", url="about:blank")["targetId"]
+        self._session = self.call("Target.attachToTarget", targetId=target,
                                   flatten=True)["sessionId"]
-        self.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
-                  deviceScaleFactor=1, mobile=False)
+        self._tabs[self._session] = target
+        self.send("Emulation.setDeviceMetricsOverride", **self._size, deviceScaleFactor=1,
+                  mobile=False)
+        self.send("Network.enable")
+        return left
+
+    def switch_to(self, tab):
+        """Brings a tab to the front, where it draws, and sends what follows to it; returns the
+        tab it left."""
+        left = self._session
+        self.call("Target.activateTarget", targetId=self._tabs[tab])
+        self._session = tab
+        return left
 
     @staticmethod
     def _pipes_to(read_end, write_end):

@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """The web build served from 127.0.0.1 and played in headless Chromium as a player plays it: the
 window centred at its own size, F1's rules, a game opened cell by cell, a game won by reading the
-numbers with a Cyrillic name entered, the panel, the same panel after a reload, and Выход. The
-page's clock starts at the same instant at every load, which hides the same foxes; nothing may be
-fetched from elsewhere."""
+numbers with a Cyrillic name entered, a second tab's result joining it, the panel after a reload,
+and Выход. The page's clock stands at the same instant at every load, which hides the same foxes;
+nothing may be fetched from elsewhere."""
 
 import argparse
 import functools
@@ -19,25 +19,30 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 
 from board_reader import CLIENT_HEIGHT, CLIENT_WIDTH, ORIGIN, PITCH  # noqa: E402
 from devtools import Browser  # noqa: E402
-from game_window import GameWindow  # noqa: E402
+from game_window import END_TITLE, NAME_TITLE, GameWindow  # noqa: E402
 from play_test import Play, check, step  # noqa: E402
 from x_session import Failure, wait_until  # noqa: E402
 
+OTHER_NAME = "Вторая"
+NAMES_LEFT = 40  # in the panel's table, where the names begin
 # A laptop's page: the rules box, the tallest, fits it without folding a line.
 PAGE = (1280, 800)
 ACTIVE_TITLE = (48, 140, 198)  # the title bar of the window that has the keys
-# The page's clock from a fixed instant, one millisecond later at every reading: the same foxes
-# at every load, and yet each saved file newer than the last, as the browser's storage needs to
-# see that it changed.
+# The page's clock stands at a fixed instant while the page loads, so that every load hides the
+# same foxes, and runs once the board is drawn, so that each file saved later is newer than the
+# last, as the browser's storage needs to see that it changed.
 FROZEN_CLOCK = """(() => {
-    let readings = 0;
-    const now = () => 1767225600000 + readings++;
+    const start = 1767225600000;
+    let runningSince = null;
+    const now = () => runningSince === null ? start
+        : start + Math.floor(performance.now() - runningSince);
     const RealDate = Date;
     class FrozenDate extends RealDate {
         constructor(...given) { if (given.length) super(...given); else super(now()); }
         static now() { return now(); }
     }
     Date = FrozenDate;
+    window.varnClockRuns = () => { runningSince = performance.now(); };
 })();"""
 # The names the tests' key lists use, as the browser reports them: key, code and text.
 KEYS = {"Return": ("Enter", "Enter", "\r"), "Escape": ("Escape", "Escape", None),
@@ -164,10 +169,17 @@ class PageSession:
         self.window.type(text)
 
 
+def named_rows(table):
+    """How many rows of the panel's table hold a result: the rows with ink right of their
+    numbers."""
+    return table.crop(NAMES_LEFT, 0, table.width - NAMES_LEFT, table.height).text_rows()
+
+
 def open_page(browser, server):
     started = time.monotonic()
     browser.open(server.origin + "index.html")
     window = PageWindow(browser)
+    browser.evaluate("window.varnClockRuns && varnClockRuns()")
     step(f"the board drawn {time.monotonic() - started:.2f} s after the page was opened")
     return window
 
@@ -223,7 +235,6 @@ def main():
     browser = Browser(*PAGE)
     started = time.monotonic()
     try:
-        browser.send("Network.enable")
         browser.send("Page.addScriptToEvaluateOnNewDocument", source=FROZEN_CLOCK)
         window = open_page(browser, server)
         check_centred(window)
@@ -233,15 +244,35 @@ def main():
         play.learn_empty_board()
         check_rules(window, arguments.help_file)
         play.panel()
-        play.calibration()
+        foxes = play.calibration()
+        first_tab = browser.new_tab()
+        browser.send("Page.addScriptToEvaluateOnNewDocument", source=FROZEN_CLOCK)
+        other_window = open_page(browser, server)
+        other_tab = browser.switch_to(first_tab)
         play.good_game()
-        step("the page reloaded shows the same table under F3")
+        check(named_rows(play.table_with_entry) == 1, "the table does not hold the one result")
+        step("another tab, open since before that game, opens the foxes of the first game, "
+             "the same as its own first; its result joins the one the first tab stored")
+        browser.switch_to(other_tab)
+        for fox in sorted(foxes):
+            other_window.press(fox)
+        other_window.answer(END_TITLE, "Return")
+        other_window.wait_window(NAME_TITLE)
+        other_window.type(OTHER_NAME)
+        other_window.keys("Return")
+        board = wait_until("the panel after the name in the other tab",
+                           lambda: other_window.panel_shown() and other_window.board(), 5)
+        table = other_window.text_box(board)
+        check(named_rows(table) == 2, f"the other tab's table holds {named_rows(table)} results")
+        browser.switch_to(first_tab)
+        play.table_with_entry = table
+        step("the first tab reloaded shows the table of both under F3")
         window = open_page(browser, server)
         play.window = session.window = window
         window.keys("F3")
         board = play.wait_for_board("the panel after F3", window.panel_shown)
         check(window.text_box(board).rgb == play.table_with_entry.rgb,
-              "the panel after a reload differs from the table shown before it")
+              "the panel after a reload differs from the table the other tab showed")
         play.close_panel()
         check_exit(window, browser)
         elsewhere = fetched_elsewhere(browser, server.origin)
