@@ -1,5 +1,6 @@
 """Gathers, from a Qt source tree and the build made of it, the licence of Qt and the notices of
-the third-party code that build compiled into the libraries and plugins Varn.exe links.
+the third-party code that build compiled into the libraries and plugins the game links: Varn.exe
+for Windows, Varn.wasm for the web.
 
 Usage: qt_notices.py QT_SOURCE QT_BUILD OUTPUT_FOLDER
 
@@ -10,13 +11,16 @@ record of the compiler's dependencies says which).
 
 import json
 import os
+import re
 import subprocess
 import sys
 
-# Build folders of what a static Varn.exe is made from: Qt Core, Gui and Widgets, the Windows
-# platform and style plugins, the picture formats and the bundled libraries they use.
+# Build folders of what the static game is made from: Qt Core, Gui and Widgets, the Windows or
+# the web platform plugin, the style plugins, the picture formats and the bundled libraries they
+# use; the resources they compile in, such as the web plugin's fonts, count as compiled.
 LINKED = ("src/corelib/", "src/gui/", "src/widgets/", "src/3rdparty/", "src/entrypoint/",
-          "src/plugins/platforms/windows/", "src/plugins/styles/", "src/plugins/imageformats/")
+          "src/plugins/platforms/windows/", "src/plugins/platforms/wasm/", "src/plugins/styles/",
+          "src/plugins/imageformats/", "src/opengl/")
 
 
 def compiled_files(build):
@@ -31,6 +35,18 @@ def compiled_files(build):
             counts = line.startswith(LINKED)
         elif counts:
             files.add(os.path.realpath(os.path.join(build, line.strip())))
+    return files
+
+
+def resource_files(build):
+    """Every file that rcc compiled in, as the linked folders' .qrc files list them."""
+    files = set()
+    for prefix in LINKED:
+        for folder, _, names in os.walk(os.path.join(build, prefix)):
+            for name in (n for n in names if n.endswith(".qrc")):
+                with open(os.path.join(folder, name), encoding="utf-8") as qrc:
+                    listed = re.findall(r"<file[^>]*>([^<]+)</file>", qrc.read())
+                files.update(os.path.realpath(os.path.join(folder, path)) for path in listed)
     return files
 
 
@@ -70,7 +86,7 @@ def notice(folder, entry):
 
 
 def main(source, build, output):
-    files = compiled_files(build)
+    files = compiled_files(build) | resource_files(build)
     used = sorted(((folder, entry) for folder, entry in components(source)
                    if covers(folder, entry, files)), key=lambda item: item[1]["Name"].lower())
     if not used:
@@ -78,7 +94,7 @@ def main(source, build, output):
     os.makedirs(output, exist_ok=True)
     rule = "\n\n" + "=" * 78 + "\n\n"
     with open(os.path.join(output, "THIRD-PARTY-NOTICES.txt"), "w", encoding="utf-8") as file:
-        file.write("Varn.exe contains Qt, under the GNU Lesser General Public License version 3"
+        file.write("The game contains Qt, under the GNU Lesser General Public License version 3"
                    " (LGPL-3.0.txt), and within Qt the following third-party code, each under"
                    " the licence given with it." + rule)
         file.write(rule.join(notice(folder, entry) for folder, entry in used) + "\n")

@@ -3,6 +3,7 @@ events, mouse and keys as a player's, and pictures of what it shows."""
 
 import base64
 import fcntl
+import io
 import json
 import os
 import select
@@ -10,8 +11,8 @@ import signal
 import subprocess
 import tempfile
 import time
-import zlib
 
+from PIL import Image
 from screen import Picture
 from x_session import Failure, die_with_parent
 
@@ -22,47 +23,8 @@ FLAGS = ["--headless", "--no-sandbox", "--no-first-run", "--disable-background-n
          "--enable-unsafe-swiftshader", "--use-angle=swiftshader", "--remote-debugging-pipe"]
 
 
-def png_picture(data):
-    """An RGB picture from a PNG of 8-bit RGB or RGBA rows, each whole or the difference from
-    the row above, as Chromium writes a screenshot made for speed."""
-    chunks, at = {}, 8
-    while at < len(data):
-        length = int.from_bytes(data[at:at + 4], "big")
-        kind = data[at + 4:at + 8]
-        chunks[kind] = chunks.get(kind, b"") + data[at + 8:at + 8 + length]
-        at += 12 + length
-    header = chunks[b"IHDR"]
-    width, height = int.from_bytes(header[0:4], "big"), int.from_bytes(header[4:8], "big")
-    step = {bytes([8, 2, 0, 0, 0]): 3, bytes([8, 6, 0, 0, 0]): 4}.get(header[8:13])
-    if not step:
-        raise Failure(f"a screenshot in an unexpected PNG form: {header[8:13].hex()}")
-    raw = zlib.decompress(chunks[b"IDAT"])
-    stride = step * width
-    # Bytes added without carries, a whole row at once: the low seven bits of each byte add,
-    # and the top bits are the exclusive or of the two and of the carry into them.
-    low = int.from_bytes(b"\x7f" * stride, "big")
-    high = int.from_bytes(b"\x80" * stride, "big")
-    rows, above = [], 0
-    for y in range(height):
-        kind = raw[y * (stride + 1)]
-        line = int.from_bytes(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)], "big")
-        if kind == 2:
-            line = ((line & low) + (above & low)) ^ ((line ^ above) & high)
-        elif kind != 0:
-            raise Failure(f"a screenshot row with PNG filter {kind}")
-        rows.append(line.to_bytes(stride, "big"))
-        above = line
-    pixels = b"".join(rows)
-    if step == 3:
-        return Picture(width, height, pixels)
-    rgb = bytearray(3 * width * height)
-    for channel in range(3):
-        rgb[channel::3] = pixels[channel::4]
-    return Picture(width, height, bytes(rgb))
-
-
 class Browser:
-    """Chromium with one page of the given size; stop() ends it."""
+    """Chromium with pages of the given size, in tabs; stop() ends it."""
 
     def __init__(self, width, height):
         self._profile = tempfile.TemporaryDirectory(prefix="varn-chromium-",
@@ -180,7 +142,8 @@ class Browser:
         """What the page shows in a rectangle, in CSS pixels."""
         shot = self.send("Page.captureScreenshot", format="png", optimizeForSpeed=True,
                          clip={"x": x, "y": y, "width": width, "height": height, "scale": 1})
-        return png_picture(base64.b64decode(shot["data"]))
+        rgb = Image.open(io.BytesIO(base64.b64decode(shot["data"]))).convert("RGB")
+        return Picture(rgb.width, rgb.height, rgb.tobytes())
 
     def click(self, x, y, button="left"):
         for kind in ("mousePressed", "mouseReleased"):

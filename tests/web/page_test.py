@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The web build served from 127.0.0.1 and played in headless Chromium as a player plays it: the
 window centred at its own size, F1's rules, a game opened cell by cell, a game won by reading the
-numbers with a Cyrillic name entered, a second tab's result joining it, the panel after a reload,
+numbers with a Cyrillic name pasted, a second tab's result with a name typed joining it, the panel after a reload,
 and Выход. The page's clock stands at the same instant at every load, which hides the same foxes;
 nothing may be fetched from elsewhere."""
 
@@ -20,14 +20,13 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from board_reader import CLIENT_HEIGHT, CLIENT_WIDTH, ORIGIN, PITCH  # noqa: E402
 from devtools import Browser  # noqa: E402
 from game_window import END_TITLE, NAME_TITLE, GameWindow  # noqa: E402
-from play_test import Play, check, step  # noqa: E402
+from play_test import NAME, Play, check, step  # noqa: E402
 from x_session import Failure, wait_until  # noqa: E402
 
-OTHER_NAME = "Вторая"
-NAMES_LEFT = 40  # in the panel's table, where the names begin
+NAMES_LEFT, NAMES_WIDTH = 40, 100  # where the names lie in the panel's table
 # A laptop's page: the rules box, the tallest, fits it without folding a line.
 PAGE = (1280, 800)
-ACTIVE_TITLE = (48, 140, 198)  # the title bar of the window that has the keys
+TITLE_BAR = (48, 140, 198)  # Qt in a page draws every window's title bar in this colour
 # The page's clock stands at a fixed instant while the page loads, so that every load hides the
 # same foxes, and runs once the board is drawn, so that each file saved later is newer than the
 # last, as the browser's storage needs to see that it changed.
@@ -46,7 +45,7 @@ FROZEN_CLOCK = """(() => {
 })();"""
 # The names the tests' key lists use, as the browser reports them: key, code and text.
 KEYS = {"Return": ("Enter", "Enter", "\r"), "Escape": ("Escape", "Escape", None),
-        "space": (" ", "Space", " "), "Down": ("ArrowDown", "ArrowDown", None)}
+        "Down": ("ArrowDown", "ArrowDown", None)}
 
 
 class PageServer:
@@ -90,29 +89,19 @@ class PageWindow(GameWindow):
     """The game's window in the page, seen and pressed as the desktop tests' window is. A box's
     title is drawn, not told: boxes are told apart by where their title bars lie."""
 
-    def __init__(self, browser):  # pylint: disable=super-init-not-called
+    def __init__(self, browser):
         self.browser = browser
-        whole = wait_until("the board to be drawn",
-                           lambda: grid_corner(browser.picture(0, 0, *PAGE)) and
-                           browser.picture(0, 0, *PAGE), 10, 0.1)
-        corner = grid_corner(whole)
+
+        def drawn():
+            whole = browser.picture(0, 0, *PAGE)
+            corner = grid_corner(whole)
+            return corner and (whole, corner)
+        whole, corner = wait_until("the board to be drawn", drawn, 10, 0.1)
         self.left, self.top = corner[0] - ORIGIN, corner[1] - ORIGIN
         # The top row of the window's own title bar.
         self.title_bar = next(((self.left + 100, y) for y in range(1, self.top)
-                               if whole.pixel(self.left + 100, y) == ACTIVE_TITLE), None)
+                               if whole.pixel(self.left + 100, y) == TITLE_BAR), None)
         self._boxes = {}  # a box's title -> where its title bar lay when it was found
-
-    def _box_bar(self, picture):
-        """The row and ends of a box's title bar, the first below the window's own down the
-        page's middle column. Qt in a page draws every title bar as the active one."""
-        x = PAGE[0] // 2
-        for y in range(1, picture.height):
-            if (y != self.title_bar[1] and picture.pixel(x, y) == ACTIVE_TITLE
-                    and picture.pixel(x, y - 1) != ACTIVE_TITLE):
-                left = next(i for i in range(x, 0, -1) if picture.pixel(i - 1, y) != ACTIVE_TITLE)
-                right = next(i for i in range(x, PAGE[0]) if picture.pixel(i, y) != ACTIVE_TITLE)
-                return y, left, right
-        return None
 
     def board(self):
         return self.browser.picture(self.left, self.top, CLIENT_WIDTH, CLIENT_HEIGHT)
@@ -131,8 +120,16 @@ class PageWindow(GameWindow):
             self.browser.key(letter, "", letter)
 
     def active_box(self):
-        """Where the title bar of the box in front lies; None while no box is open."""
-        return self._box_bar(self.browser.picture(0, 0, *PAGE))
+        """The row and ends of the title bar of a box in front, found down the page's middle
+        column; None while no box is open."""
+        picture, x = self.browser.picture(0, 0, *PAGE), PAGE[0] // 2
+        for y in range(1, picture.height):
+            if (y != self.title_bar[1] and picture.pixel(x, y) == TITLE_BAR
+                    and picture.pixel(x, y - 1) != TITLE_BAR):
+                left = next(i for i in range(x, 0, -1) if picture.pixel(i - 1, y) != TITLE_BAR)
+                right = next(i for i in range(x, PAGE[0]) if picture.pixel(i, y) != TITLE_BAR)
+                return y, left, right
+        return None
 
     def dialog(self, title):
         bar = self.active_box()
@@ -165,14 +162,27 @@ class PageSession:
         self.window.keys(*keys)
 
     def paste(self, box, text):
-        # Typed: a headless page has no clipboard of the system's to paste from.
-        self.window.type(text)
+        """Through the browser's clipboard and its paste, as Ctrl+V pastes."""
+        browser = self.window.browser
+        browser.evaluate(f"navigator.clipboard.writeText({text!r})")
+        for kind in ("rawKeyDown", "keyUp"):
+            browser.send("Input.dispatchKeyEvent", type=kind, key="v", code="KeyV", modifiers=2,
+                         windowsVirtualKeyCode=86, commands=["paste"] if kind == "rawKeyDown" else [])
 
 
-def named_rows(table):
-    """How many rows of the panel's table hold a result: the rows with ink right of their
-    numbers."""
-    return table.crop(NAMES_LEFT, 0, table.width - NAMES_LEFT, table.height).text_rows()
+def names(table):
+    """The pictures of the names in the panel's table, top to bottom, each cut to its band of
+    ink: the empty rows show none."""
+    area = table.crop(NAMES_LEFT, 0, NAMES_WIDTH, table.height)
+    found, top = [], None
+    for y in range(area.height + 1):
+        inked = y < area.height and any(max(area.pixel(x, y)) < 96 for x in range(area.width))
+        if inked and top is None:
+            top = y
+        elif not inked and top is not None:
+            found.append(area.crop(0, top, area.width, y - top).rgb)
+            top = None
+    return found
 
 
 def open_page(browser, server):
@@ -189,7 +199,7 @@ def check_centred(window):
     middle = window.left + CLIENT_WIDTH / 2
     check(abs(middle - PAGE[0] / 2) <= 6,
           f"the window's middle is at {middle}, the page's at {PAGE[0] / 2}")
-    check(window.title_bar, "no active title bar above the game's window")
+    check(window.title_bar, "no title bar above the game's window")
 
 
 def check_rules(window, help_file):
@@ -236,6 +246,8 @@ def main():
     started = time.monotonic()
     try:
         browser.send("Page.addScriptToEvaluateOnNewDocument", source=FROZEN_CLOCK)
+        browser.call("Browser.grantPermissions", origin=server.origin.rstrip("/"),
+                     permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
         window = open_page(browser, server)
         check_centred(window)
         session = PageSession(window)
@@ -250,20 +262,23 @@ def main():
         other_window = open_page(browser, server)
         other_tab = browser.switch_to(first_tab)
         play.good_game()
-        check(named_rows(play.table_with_entry) == 1, "the table does not hold the one result")
+        check(len(names(play.table_with_entry)) == 1, "the table does not hold the one result")
         step("another tab, open since before that game, opens the foxes of the first game, "
-             "the same as its own first; its result joins the one the first tab stored")
+             "the same as its own first; its result, with the same name typed, joins the one "
+             "the first tab stored")
         browser.switch_to(other_tab)
         for fox in sorted(foxes):
             other_window.press(fox)
         other_window.answer(END_TITLE, "Return")
         other_window.wait_window(NAME_TITLE)
-        other_window.type(OTHER_NAME)
+        other_window.type(NAME)
         other_window.keys("Return")
         board = wait_until("the panel after the name in the other tab",
                            lambda: other_window.panel_shown() and other_window.board(), 5)
         table = other_window.text_box(board)
-        check(named_rows(table) == 2, f"the other tab's table holds {named_rows(table)} results")
+        shown = names(table)
+        check(len(shown) == 2 and shown[0] == shown[1],
+              f"the other tab's table holds {len(shown)} results, not two of the same name")
         browser.switch_to(first_tab)
         play.table_with_entry = table
         step("the first tab reloaded shows the table of both under F3")
