@@ -394,12 +394,17 @@ class Play:
               "Varn.dat changed over a start and an exit")
 
 
-def main():
-    options = argparse.ArgumentParser(description=__doc__)
-    options.add_argument("--program", required=True, help="the built Varn")
+def add_source_options(options):
+    """The source files that the game's windows are checked against."""
     options.add_argument("--help-file", required=True, help="Varn.hlp")
     options.add_argument("--fox", required=True, help="fox.xpm")
     options.add_argument("--flag", required=True, help="flag.xpm")
+
+
+def main():
+    options = argparse.ArgumentParser(description=__doc__)
+    options.add_argument("--program", required=True, help="the built Varn")
+    add_source_options(options)
     options.add_argument("--wine", help="windows/wine-run, to play the Windows build under Wine")
     arguments = options.parse_args()
 

@@ -20,7 +20,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from board_reader import CLIENT_HEIGHT, CLIENT_WIDTH, ORIGIN, PITCH  # noqa: E402
 from devtools import Browser  # noqa: E402
 from game_window import END_TITLE, NAME_TITLE, GameWindow  # noqa: E402
-from play_test import NAME, Play, check, step  # noqa: E402
+from play_test import NAME, Play, add_source_options, check, step  # noqa: E402
 from x_session import Failure, wait_until  # noqa: E402
 
 NAMES_LEFT, NAMES_WIDTH = 40, 100  # where the names lie in the panel's table
@@ -236,9 +236,7 @@ def fetched_elsewhere(browser, origin):
 def main():
     options = argparse.ArgumentParser(description=__doc__)
     options.add_argument("--page", required=True, help="the web build's folder")
-    options.add_argument("--help-file", required=True, help="Varn.hlp")
-    options.add_argument("--fox", required=True, help="fox.xpm")
-    options.add_argument("--flag", required=True, help="flag.xpm")
+    add_source_options(options)
     arguments = options.parse_args()
 
     server = PageServer(arguments.page)
