@@ -6,11 +6,10 @@ and Выход. The page's clock stands at the same instant at every load, which
 nothing may be fetched from elsewhere."""
 
 import argparse
-import functools
-import http.server
 import os
+import re
+import subprocess
 import sys
-import threading
 import time
 import types
 
@@ -21,7 +20,7 @@ from board_reader import CLIENT_HEIGHT, CLIENT_WIDTH, ORIGIN, PITCH  # noqa: E40
 from devtools import Browser  # noqa: E402
 from game_window import END_TITLE, NAME_TITLE, GameWindow  # noqa: E402
 from play_test import NAME, Play, add_source_options, check, step  # noqa: E402
-from x_session import Failure, wait_until  # noqa: E402
+from x_session import Failure, die_with_parent, wait_until  # noqa: E402
 
 NAMES_LEFT, NAMES_WIDTH = 40, 100  # where the names lie in the panel's table
 # A laptop's page: the rules box, the tallest, fits it without folding a line.
@@ -49,23 +48,20 @@ KEYS = {"Return": ("Enter", "Enter", "\r"), "Escape": ("Escape", "Escape", None)
 
 
 class PageServer:
-    """The build's folder over HTTP on 127.0.0.1, on a port of its own."""
+    """The build's folder over HTTP on 127.0.0.1, on a port of its own, served by a process of its
+    own: the test's own work does not slow the page's loading."""
 
     def __init__(self, folder):
-        class Handler(http.server.SimpleHTTPRequestHandler):
-            extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                              ".wasm": "application/wasm"}
-
-            def log_message(self, *arguments):
-                pass
-
-        self._server = http.server.ThreadingHTTPServer(
-            ("127.0.0.1", 0), functools.partial(Handler, directory=folder))
-        self.origin = f"http://127.0.0.1:{self._server.server_address[1]}/"
-        threading.Thread(target=self._server.serve_forever, daemon=True).start()
+        self._process = subprocess.Popen(
+            [sys.executable, "-u", "-m", "http.server", "--bind", "127.0.0.1", "--directory",
+             folder, "0"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
+            preexec_fn=die_with_parent)
+        port = re.search(r" port (\d+)", self._process.stdout.readline()).group(1)
+        self.origin = f"http://127.0.0.1:{port}/"
 
     def stop(self):
-        self._server.shutdown()
+        self._process.kill()
+        self._process.wait()
 
 
 def grid_corner(picture):
@@ -96,7 +92,7 @@ class PageWindow(GameWindow):
             whole = browser.picture(0, 0, *PAGE)
             corner = grid_corner(whole)
             return corner and (whole, corner)
-        whole, corner = wait_until("the board to be drawn", drawn, 10, 0.1)
+        whole, corner = wait_until("the board to be drawn", drawn, 30, 0.1)
         self.left, self.top = corner[0] - ORIGIN, corner[1] - ORIGIN
         # The top row of the window's own title bar.
         self.title_bar = next(((self.left + 100, y) for y in range(1, self.top)
