@@ -250,6 +250,7 @@ def main():
         play.learn_empty_board()
         check_rules(window, arguments.help_file)
         play.panel()
+        play.flags()
         foxes = play.calibration()
         first_tab = browser.new_tab()
         browser.send("Page.addScriptToEvaluateOnNewDocument", source=FROZEN_CLOCK)
@@ -257,10 +258,11 @@ def main():
         other_tab = browser.switch_to(first_tab)
         play.good_game()
         check(len(names(play.table_with_entry)) == 1, "the table does not hold the one result")
-        step("another tab, open since before that game, opens the foxes of the first game, "
-             "the same as its own first; its result, with the same name typed, joins the one "
-             "the first tab stored")
+        step("another tab, open since before that game, opens in its second game the foxes of "
+             "this tab's second; its result, with the same name typed, joins the one this tab "
+             "stored")
         browser.switch_to(other_tab)
+        other_window.keys("F2")  # its second game, as the calibration was this tab's
         for fox in sorted(foxes):
             other_window.press(fox)
         other_window.answer(END_TITLE, "Return")
