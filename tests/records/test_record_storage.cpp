@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +22,7 @@ private slots:
     void testPlayerFilesLeftAlone();
     void testWritableFolderKeepsItsOwnTable();
     void testLockOfLiveCopyHoldsOffWrite();
+    void testUnknownProgramFolderLeavesWorkingFolderAlone();
 
 private:
     QString programFile(const QString &name) const { return QDir(program).filePath(name); }
@@ -120,6 +122,25 @@ void RecordStorageTest::testLockOfLiveCopyHoldsOffWrite()
     QCOMPARE(platform.messages[0].title, QStringLiteral("Ошибка"));
     QVERIFY2(platform.messages[0].text.contains(QDir::toNativeSeparators(lockPath)),
              qPrintable(platform.messages[0].text));
+}
+
+// A program whose own folder could not be told, as where the path it was started by cannot be
+// resolved, keeps its table in the data folder and writes nothing where it was started from.
+void RecordStorageTest::testUnknownProgramFolderLeavesWorkingFolderAlone()
+{
+    const QString working = root->filePath(QStringLiteral("working"));
+    QVERIFY(QDir().mkpath(working));
+    const auto back = qScopeGuard([before = QDir::currentPath()] { QDir::setCurrent(before); });
+    QVERIFY(QDir::setCurrent(working));
+    platform.directory.clear();
+
+    RecordTable table(platform, kBestResult);
+    platform.answers = {QStringLiteral("Boris")};
+    QVERIFY(table.Внести_в_таблицу_новый_рекорд(200));
+
+    QCOMPARE(QDir(working).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(fileContents(recordFilePath(data)),
+             fileBytes(tableOf({{QStringLiteral("Boris"), 200}})));
 }
 
 QTEST_GUILESS_MAIN(RecordStorageTest)
