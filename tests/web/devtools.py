@@ -84,7 +84,7 @@ class Browser:
         self._profile.cleanup()
 
     def call(self, method, session=None, **params):
-        """Sends a command and waits for its answer, keeping the events that come before it."""
+        """Sends a command and waits for its answer."""
         self._next_id += 1
         message = {"id": self._next_id, "method": method, "params": params}
         if session:
@@ -98,8 +98,6 @@ class Browser:
                 if "error" in reply:
                     raise Failure(f"{method}: {reply['error']}")
                 return reply.get("result", {})
-            if "method" in reply:
-                self.events.append((reply["method"], reply.get("params", {})))
 
     def send(self, method, **params):
         """A command to the page."""
@@ -115,10 +113,9 @@ class Browser:
             message = self._read(timeout=deadline - time.monotonic())
             if message is None:
                 raise Failure(f"{url} did not load within 30 s")
-            if "method" in message:
-                self.events.append((message["method"], message.get("params", {})))
 
     def _read(self, timeout):
+        """The next message, None after timeout; an event is also kept in events."""
         deadline = time.monotonic() + timeout
         while b"\0" not in self._pending:
             left = deadline - time.monotonic()
@@ -128,8 +125,11 @@ class Browser:
             if not chunk:
                 raise Failure("Chromium has ended")
             self._pending += chunk
-        message, self._pending = self._pending.split(b"\0", 1)
-        return json.loads(message)
+        text, self._pending = self._pending.split(b"\0", 1)
+        message = json.loads(text)
+        if "method" in message:
+            self.events.append((message["method"], message.get("params", {})))
+        return message
 
     def evaluate(self, expression):
         result = self.send("Runtime.evaluate", expression=expression, returnByValue=True,
