@@ -18,7 +18,7 @@ UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?\{'", re.DOTALL)
 class Orca:
     def __init__(self, bus_address, display, root):
         if shutil.which("orca") is None:
-            raise Failure("orca is not installed (scripts/setup installs it)")
+            raise Failure("orca is not installed (scripts/setup --tests installs it)")
         home = os.path.join(root, "orca-home")
         preferences = os.path.join(home, "preferences")
         os.makedirs(preferences)
@@ -32,12 +32,15 @@ class Orca:
         self._text = ""
         self._heard = 0  # utterances already taken by hear()
         self._lock = threading.Lock()
+        # What Orca prints itself, such as why it would not start, goes into the failure.
+        self._output = open(os.path.join(home, "output.txt"), "w+")
         self._process = subprocess.Popen(
             ["orca", "--user-prefs", preferences, "--debug-file", os.ttyname(self._writer)],
-            env=environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            env=environment, stdout=self._output, stderr=subprocess.STDOUT,
             preexec_fn=die_with_parent)
         threading.Thread(target=self._read, daemon=True).start()
-        self.hear("Orca to start", lambda said: "Screen reader on." in said, 30)
+        # Orca starts in seconds, but a machine busy with builds can take it many times longer.
+        self.hear("Orca to start", lambda said: "Screen reader on." in said, 90)
 
     def _read(self):
         # A letter may be split between two reads.
@@ -66,7 +69,10 @@ class Orca:
         try:
             found, count = wait_until(what, check, timeout)
         except Failure as failure:
-            raise Failure(f"{failure}; Orca said {self.utterances()[self._heard:]}") from None
+            self._output.seek(0)
+            printed = self._output.read().strip()
+            raise Failure(f"{failure}; Orca said {self.utterances()[self._heard:]}"
+                          + (f", and printed: {printed}" if printed else "")) from None
         self._heard += count
         return found
 
@@ -80,3 +86,4 @@ class Orca:
                 self._process.wait()
         os.close(self._writer)
         os.close(self._reader)
+        self._output.close()
