@@ -1,0 +1,156 @@
+"""The page on a phone, in a fresh profile: Chromium emulating a 390 × 844 screen at pixel ratio 3,
+touch only, with an Android browser's name, so that Qt writes through the phone's keyboard. The
+window must fit the screen; a tap opens, a long press flags, a game is won and named by touch, and
+a reload with the network off starts the game from the service worker's files."""
+
+import base64
+import io
+import time
+
+from PIL import Image
+
+from board_reader import CLIENT_HEIGHT, CLIENT_WIDTH, ORIGIN, PITCH
+from devtools import Browser
+from play_test import NAME, check, step
+from x_session import wait_until
+
+PHONE = (390, 844, 3)
+ANDROID = ("Mozilla/5.0 (Linux; Android 13; Pixel 7) AppleWebKit/537.36 (KHTML, like Gecko) "
+           "Chrome/120.0 Mobile Safari/537.36")
+FLAG_RED = (0xE0, 0x10, 0x10)
+# Where the boxes, centred on the window, and the "Игра" menu put what a finger touches, from the
+# client area's middle or its top left corner.
+END_BOX_OK, NAME_FIELD, NAME_OK = (23, 2), (0, -14), (0, 14)
+GAME_MENU, NEW_GAME, BEST_RESULTS = (60, -9), (100, 11), (100, 33)
+TABLE = (133, 80, 200, 188)  # the panel's text box
+TABLE_COLOUR = (0, 192, 192)
+CLOSE_PANEL = (182, 291)
+
+
+class Phone:
+    def __init__(self, clock):
+        self.browser = Browser(*PHONE[:2])
+        width, height, ratio = PHONE
+        self.browser.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                          deviceScaleFactor=ratio, mobile=True)
+        self.browser.send("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+        self.browser.send("Emulation.setUserAgentOverride", userAgent=ANDROID)
+        self.browser.send("Page.addScriptToEvaluateOnNewDocument", source=clock)
+
+    def picture(self):
+        """The screen at its own pixels, and how many of them a CSS pixel of the page covers."""
+        width, height, zoom = self.browser.evaluate(
+            "[innerWidth, innerHeight, visualViewport.scale]")
+        shot = self.browser.send("Page.captureScreenshot", format="png", clip={
+            "x": 0, "y": 0, "width": width, "height": height, "scale": zoom})
+        image = Image.open(io.BytesIO(base64.b64decode(shot["data"]))).convert("RGB")
+        return image, image.width / width
+
+    def client_corner(self):
+        """The client area's top left corner in CSS pixels, found by its frame's black top line
+        one pixel inside, across the whole client area: None until it is drawn."""
+        image, scale = self.picture()
+        pixels, wanted = image.load(), int((CLIENT_WIDTH - 4) * scale)
+        for y in range(image.height):
+            run = 0
+            for x in range(image.width):
+                run = run + 1 if pixels[x, y] == (0, 0, 0) else 0
+                if run >= wanted:
+                    return round((x - run + 1) / scale) - 1, round(y / scale) - 1
+        return None
+
+    def open(self, url):
+        started = time.monotonic()
+        self.browser.open(url)
+        last = [None]
+
+        def settled():
+            corner = self.client_corner()
+            steady = corner is not None and corner == last[0]
+            last[0] = corner
+            return steady and corner
+        self.left, self.top = wait_until("the window on the phone", settled, 30, 0.1)
+        self.browser.evaluate("window.varnClockRuns && varnClockRuns()")
+        return time.monotonic() - started
+
+    def touch(self, x, y, until=None):
+        """A finger on the client area's point, lifted at once or once until() holds."""
+        at = {"x": self.left + x, "y": self.top + y}
+        self.browser.send("Input.dispatchTouchEvent", type="touchStart", touchPoints=[at])
+        if until:
+            wait_until("the long press to be taken", until, 5, 0.05)
+        self.browser.send("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+        time.sleep(0.2)
+
+    def touch_cell(self, cell, until=None):
+        self.touch(ORIGIN + PITCH * (cell % 10) + PITCH // 2,
+                   ORIGIN + PITCH * (cell // 10) + PITCH // 2, until)
+
+    def touch_box(self, offset):
+        self.touch(CLIENT_WIDTH // 2 + offset[0], CLIENT_HEIGHT // 2 + offset[1])
+
+    def area(self, x, y, width, height):
+        image, scale = self.picture()
+        return image.crop(tuple(round(v * scale) for v in (
+            self.left + x, self.top + y, self.left + x + width, self.top + y + height)))
+
+    def cell(self, cell):
+        return self.area(ORIGIN + PITCH * (cell % 10) + 2, ORIGIN + PITCH * (cell // 10) + 2,
+                         PITCH - 3, PITCH - 3)
+
+
+def shown_table(phone):
+    """The panel's text box once the panel is shown and drawn: the same in two looks."""
+    table = phone.area(*TABLE)
+    time.sleep(0.1)
+    return TABLE_COLOUR in table.getdata() and table == phone.area(*TABLE) and table
+
+
+def phone_pass(server, clock, foxes):
+    phone = Phone(clock)
+    try:
+        seconds = phone.open(server.origin + "index.html")
+        step(f"on the phone, the board drawn {seconds:.2f} s after the page was opened")
+        width, height = phone.browser.evaluate("[innerWidth, innerHeight]")
+        check(phone.left >= 0 and phone.left + CLIENT_WIDTH <= width and phone.top >= 50
+              and phone.top + CLIENT_HEIGHT <= height,
+              f"the client area at ({phone.left}, {phone.top}) leaves the page of {width} × {height}")
+        step("a tap opens a cell; a long press flags one, framed at once while the finger stays")
+        closed = phone.cell(55)
+        phone.touch_cell(55)
+        check(phone.cell(55) != closed, "a tap left cell 55 closed")
+        phone.touch_cell(66, until=lambda: FLAG_RED in phone.cell(66).getdata())
+        step("the panel opened and closed by touch; Новая игра by touch, the foxes touched, the "
+             "boxes answered by touch, the name typed on the phone's keyboard")
+        phone.touch(*GAME_MENU)
+        phone.touch(*BEST_RESULTS)
+        empty_table = wait_until("the panel", lambda: shown_table(phone), 5)
+        phone.touch(*CLOSE_PANEL)
+        check(not shown_table(phone), "Закрыть by touch left the panel open")
+        phone.touch(*GAME_MENU)
+        phone.touch(*NEW_GAME)
+        check(FLAG_RED not in phone.cell(66).getdata(), "Новая игра by touch left the flag")
+        for fox in sorted(foxes):
+            phone.touch_cell(fox)
+        phone.touch_box(END_BOX_OK)
+        phone.touch_box(NAME_FIELD)
+        wait_until("the phone's keyboard", lambda: phone.browser.evaluate(
+            "document.activeElement.tagName == 'INPUT'"), 5)
+        for letter in NAME:
+            phone.browser.send("Input.insertText", text=letter)
+        phone.touch_box(NAME_OK)
+        table = wait_until("the panel with the result", lambda: shown_table(phone), 5)
+        check(table != empty_table, "the panel's table looks empty after the name")
+        step("with the network off in the browser, a reload starts the game from the kept files "
+             "and the panel shows the result")
+        phone.browser.evaluate("navigator.serviceWorker.ready.then(() => true)")
+        phone.browser.send("Network.emulateNetworkConditions", offline=True, latency=0,
+                           downloadThroughput=-1, uploadThroughput=-1)
+        seconds = phone.open(server.origin + "index.html")
+        step(f"on the phone, offline, the board drawn {seconds:.2f} s after the reload")
+        phone.touch(*GAME_MENU)
+        phone.touch(*BEST_RESULTS)
+        check(wait_until("the panel", lambda: shown_table(phone), 5) == table,
+              "the panel after the offline reload differs from the one before")
+    finally:
+        phone.browser.stop()
