@@ -18,17 +18,19 @@ const varnScreenFit = (() => {
   // The page's size first: reading it brings its layout, and with it the zoom, up to date.
   const screenSize = () => {
     const [across, down] = [innerWidth, innerHeight];
-    return [across * zoom(), down * zoom()];
+    return [Math.round(across * zoom()), Math.round(down * zoom())];
   };
   const [width, height] = screenSize();
   const qtScale = touchScreen ? Math.max(1, Math.min(fit(width, height), fit(height, width))) : 1;
 
   const refit = () => {
     const [across, down] = screenSize();
-    const wanted = Math.min(1, fit(across, down) / qtScale);
-    // A page laid out again after its zoom has changed is a pixel wider or narrower.
+    // A whole number of CSS pixels across, so that every load draws the window alike.
+    const width = Math.ceil(across / Math.min(1, fit(across, down) / qtScale));
+    const wanted = across / width;
+    // A page laid out again after its zoom has changed may be a pixel wider or narrower.
     if (Math.abs(wanted - zoom()) > 0.005)
-      viewport.content = `width=${Math.round(across / wanted)}, initial-scale=${wanted.toFixed(4)}`;
+      viewport.content = `width=${width}, initial-scale=${wanted.toFixed(6)}`;
   };
   if (touchScreen) {
     refit();
