@@ -2,10 +2,11 @@
 // twice its own size, whichever way the screen is held. A desktop browser, whose pointer is a
 // mouse, shows it at its own size.
 //
-// The browser's own zoom, set through the viewport, does the shrinking: Qt reads it from the
-// visual viewport and draws at the screen's own pixels, so lines stay sharp and presses land where
-// they are drawn. Qt does not draw beyond the device's pixel ratio, so a tablet's enlargement is
-// Qt's own scale factor instead, which it takes only at its start: the one that fits both ways.
+// The browser's own zoom does the shrinking, set by the page's width in the viewport, which the
+// browser fits to the screen: Qt reads the zoom from the visual viewport and draws at the screen's
+// own pixels, so lines stay sharp and presses land where they are drawn. Qt does not draw beyond
+// the device's pixel ratio, so a tablet's enlargement is Qt's own scale factor instead, which it
+// takes only at its start: the one that fits both ways.
 const varnScreenFit = (() => {
   // The window, title bar and frame included, as Qt draws it in a page, in CSS pixels, with a
   // margin of two around it.
@@ -30,7 +31,7 @@ const varnScreenFit = (() => {
     const wanted = across / width;
     // A page laid out again after its zoom has changed may be a pixel wider or narrower.
     if (Math.abs(wanted - zoom()) > 0.005)
-      viewport.content = `width=${width}, initial-scale=${wanted.toFixed(6)}`;
+      viewport.content = `width=${width}`;
   };
   if (touchScreen) {
     refit();

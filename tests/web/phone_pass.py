@@ -14,31 +14,28 @@ from devtools import Browser
 from play_test import NAME, check, step
 from x_session import wait_until
 
-PHONE = (390, 844, 3)
 ANDROID = ("Mozilla/5.0 (Linux; Android 13; Pixel 7) AppleWebKit/537.36 (KHTML, like Gecko) "
            "Chrome/120.0 Mobile Safari/537.36")
-FLAG_RED = (0xE0, 0x10, 0x10)
-# Where the boxes, centred on the window, and the "Игра" menu put what a finger touches, from the
-# client area's middle or its top left corner.
-END_BOX_OK, NAME_FIELD, NAME_OK = (23, 2), (0, -14), (0, 14)
-GAME_MENU, NEW_GAME, BEST_RESULTS = (60, -9), (100, 11), (100, 33)
+FLAG_RED, TABLE_COLOUR = (0xE0, 0x10, 0x10), (0, 192, 192)
+# What a finger touches in the client area: the "Игра" menu and its items, the panel's "Закрыть",
+# and in the boxes, centred on the window, their buttons and the name's field.
+GAME_MENU, NEW_GAME, BEST_RESULTS, CLOSE_PANEL = (52, -17), (92, 3), (92, 25), (174, 283)
+END_BOX_OK, NAME_FIELD, NAME_OK = ((CLIENT_WIDTH // 2 + x - 8, CLIENT_HEIGHT // 2 + y - 8)
+                                   for x, y in ((23, 2), (0, -14), (0, 14)))
 TABLE = (133, 80, 200, 188)  # the panel's text box
-TABLE_COLOUR = (0, 192, 192)
-CLOSE_PANEL = (182, 291)
 
 
 class Phone:
     def __init__(self, clock):
-        self.browser = Browser(*PHONE[:2])
-        width, height, ratio = PHONE
-        self.browser.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
-                          deviceScaleFactor=ratio, mobile=True)
+        self.browser = Browser(390, 844)
+        self.browser.send("Emulation.setDeviceMetricsOverride", width=390, height=844,
+                          deviceScaleFactor=3, mobile=True)
         self.browser.send("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
         self.browser.send("Emulation.setUserAgentOverride", userAgent=ANDROID)
         self.browser.send("Page.addScriptToEvaluateOnNewDocument", source=clock)
 
     def picture(self):
-        """The screen at its own pixels, and how many of them a CSS pixel of the page covers."""
+        """The screen at its own pixels, and how many a CSS pixel of the page covers."""
         width, height, zoom = self.browser.evaluate(
             "[innerWidth, innerHeight, visualViewport.scale]")
         shot = self.browser.send("Page.captureScreenshot", format="png", clip={
@@ -63,32 +60,24 @@ class Phone:
     def open(self, url):
         started = time.monotonic()
         self.browser.open(url)
-        last = [None]
+        looks = [None]  # settled once two looks in a row find it in the same place
 
         def settled():
-            corner = self.client_corner()
-            steady = corner is not None and corner == last[0]
-            last[0] = corner
-            return steady and corner
+            looks.append(self.client_corner())
+            return looks[-1] is not None and looks[-1] == looks[-2] and looks[-1]
         self.left, self.top = wait_until("the window on the phone", settled, 30, 0.1)
         self.browser.evaluate("window.varnClockRuns && varnClockRuns()")
         return time.monotonic() - started
 
     def touch(self, x, y, until=None):
-        """A finger on the client area's point, lifted at once or once until() holds."""
-        at = {"x": self.left + x, "y": self.top + y}
+        """A finger 8 pixels below and right of the point, lifted at once or once until() holds."""
+        at = {"x": self.left + x + 8, "y": self.top + y + 8}
         self.browser.send("Input.dispatchTouchEvent", type="touchStart", touchPoints=[at])
         if until:
             wait_until("the long press to be taken", until, 5, 0.05)
         self.browser.send("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
         time.sleep(0.2)
 
-    def touch_cell(self, cell, until=None):
-        self.touch(ORIGIN + PITCH * (cell % 10) + PITCH // 2,
-                   ORIGIN + PITCH * (cell // 10) + PITCH // 2, until)
-
-    def touch_box(self, offset):
-        self.touch(CLIENT_WIDTH // 2 + offset[0], CLIENT_HEIGHT // 2 + offset[1])
 
     def area(self, x, y, width, height):
         """A part of the client area, in the screen's pixels from the frame's line at (1, 1)."""
@@ -96,9 +85,12 @@ class Phone:
         left, top = (a + round((v - 1) * scale) for a, v in zip(self.anchor, (x, y)))
         return image.crop((left, top, left + round(width * scale), top + round(height * scale)))
 
-    def cell(self, cell):
-        return self.area(ORIGIN + PITCH * (cell % 10) + 2, ORIGIN + PITCH * (cell // 10) + 2,
-                         PITCH - 3, PITCH - 3)
+
+
+def square(index):
+    """A cell within its grid lines; a finger touches its top left quarter."""
+    x, y = ORIGIN + PITCH * (index % 10), ORIGIN + PITCH * (index // 10)
+    return x + 2, y + 2, PITCH - 3, PITCH - 3
 
 
 def ink(picture):
@@ -121,12 +113,12 @@ def phone_pass(server, clock, foxes):
         width, height = phone.browser.evaluate("[innerWidth, innerHeight]")
         check(phone.left >= 0 and phone.left + CLIENT_WIDTH <= width and phone.top >= 50
               and phone.top + CLIENT_HEIGHT <= height,
-              f"the client area at ({phone.left}, {phone.top}) leaves the page of {width} × {height}")
+              f"the client area at ({phone.left}, {phone.top}) leaves the page, {width} × {height}")
         step("a tap opens a cell; a long press flags one, framed at once while the finger stays")
-        closed = phone.cell(55)
-        phone.touch_cell(55)
-        check(phone.cell(55) != closed, "a tap left cell 55 closed")
-        phone.touch_cell(66, until=lambda: FLAG_RED in phone.cell(66).getdata())
+        closed = phone.area(*square(55))
+        phone.touch(*square(55)[:2])
+        check(phone.area(*square(55)) != closed, "a tap left cell 55 closed")
+        phone.touch(*square(66)[:2], until=lambda: FLAG_RED in phone.area(*square(66)).getdata())
         step("the panel opened and closed by touch; Новая игра by touch, the foxes touched, the "
              "boxes answered by touch, the name typed on the phone's keyboard")
         phone.touch(*GAME_MENU)
@@ -136,16 +128,16 @@ def phone_pass(server, clock, foxes):
         check(not shown_table(phone), "Закрыть by touch left the panel open")
         phone.touch(*GAME_MENU)
         phone.touch(*NEW_GAME)
-        check(FLAG_RED not in phone.cell(66).getdata(), "Новая игра by touch left the flag")
+        check(FLAG_RED not in phone.area(*square(66)).getdata(), "Новая игра left the flag")
         for fox in sorted(foxes):
-            phone.touch_cell(fox)
-        phone.touch_box(END_BOX_OK)
-        phone.touch_box(NAME_FIELD)
+            phone.touch(*square(fox)[:2])
+        phone.touch(*END_BOX_OK)
+        phone.touch(*NAME_FIELD)
         wait_until("the phone's keyboard", lambda: phone.browser.evaluate(
             "document.activeElement.tagName == 'INPUT'"), 5)
         for letter in NAME:
             phone.browser.send("Input.insertText", text=letter)
-        phone.touch_box(NAME_OK)
+        phone.touch(*NAME_OK)
         table = wait_until("the panel with the result", lambda: shown_table(phone), 5)
         check(ink(table) > 1.3 * ink(empty_table), "the panel's table looks empty after the name")
         step("with the network off in the browser, a reload starts the game from the kept files "
