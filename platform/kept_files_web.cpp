@@ -10,7 +10,8 @@ std::function<void(const QString &)> tellFailure;
 void filesNotKept(const std::string &reason)
 {
     if (tellFailure)
-        tellFailure(QString::fromStdString(reason));
+        tellFailure(QStringLiteral("браузер не сохранил файлы этой страницы: %1")
+                        .arg(QString::fromStdString(reason)));
 }
 
 } // namespace
