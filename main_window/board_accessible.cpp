@@ -5,7 +5,7 @@
 #include "main_window/layout.h"
 
 BoardAccessible::BoardAccessible(BoardWidget *board)
-    : QAccessibleWidget(board, QAccessible::Table)
+    : QAccessibleWidget(board, QAccessible::Pane)
 { }
 
 BoardAccessible::~BoardAccessible()
@@ -34,6 +34,7 @@ void BoardAccessible::announceChangedCells(BoardWidget &board)
     BoardAccessible *table = QAccessible::isActive() ? of(board) : nullptr;
     if (!table)
         return;
+    bool cursorChanged = false;
     for (int i = 0; i < kCellCount; ++i) {
         const CellView shown = board.game().cellView(i);
         if (shown == table->m_announced[i])
@@ -42,6 +43,11 @@ void BoardAccessible::announceChangedCells(BoardWidget &board)
         QAccessibleEvent event(&board, QAccessible::NameChanged);
         event.setChild(i);
         QAccessible::updateAccessibility(&event);
+        cursorChanged = cursorChanged || i == board.cursor();
+    }
+    if (cursorChanged && board.hasFocus()) {
+        table->renew(board.cursor());
+        announceCursor(board);
     }
 }
 
@@ -52,6 +58,15 @@ void BoardAccessible::announceCursor(BoardWidget &board)
     QAccessibleEvent event(&board, QAccessible::Focus);
     event.setChild(board.cursor());
     QAccessible::updateAccessibility(&event);
+}
+
+// Orca takes a table cell's new name for noise, and speaks the focus only when it moves to
+// another object: so a changed cell is made anew before it is given the focus again.
+void BoardAccessible::renew(int index)
+{
+    if (m_cells[index])
+        QAccessible::deleteAccessibleInterface(m_cells[index]);
+    m_cells[index] = 0;
 }
 
 BoardWidget *BoardAccessible::board() const
@@ -79,7 +94,7 @@ int BoardAccessible::childCount() const
 int BoardAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
     if (const auto *cell = dynamic_cast<const CellAccessible *>(child))
-        return cell->table() == this ? cellNumber(cell->rowIndex(), cell->columnIndex()) : -1;
+        return cell->parent() == this ? cell->index() : -1;
     const int widget = QAccessibleWidget::indexOfChild(child);
     return widget < 0 ? -1 : kCellCount + widget;
 }
@@ -106,18 +121,4 @@ QString BoardAccessible::text(QAccessible::Text t) const
     if (t == QAccessible::Name)
         return QStringLiteral("Поле");
     return QAccessibleWidget::text(t);
-}
-
-void *BoardAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::TableInterface)
-        return static_cast<QAccessibleTableInterface *>(this);
-    return QAccessibleWidget::interface_cast(type);
-}
-
-QAccessibleInterface *BoardAccessible::cellAt(int row, int column) const
-{
-    if (row < 0 || column < 0 || row >= kBoardSide || column >= kBoardSide)
-        return nullptr;
-    return child(cellNumber(row, column));
 }

@@ -28,10 +28,8 @@ QString CellAccessible::text(QAccessible::Text t) const
         : view.number >= 0         ? QString::number(view.number)
         : view.flag                ? QStringLiteral("флажок")
                                    : QStringLiteral("закрыта");
-    return QStringLiteral("Строка %1, столбец %2: %3")
-        .arg(rowIndex() + 1)
-        .arg(columnIndex() + 1)
-        .arg(shows);
+    const auto [row, column] = Координаты_клетки(m_index);
+    return QStringLiteral("Строка %1, столбец %2: %3").arg(row + 1).arg(column + 1).arg(shows);
 }
 
 QRect CellAccessible::rect() const
@@ -47,21 +45,4 @@ QAccessible::State CellAccessible::state() const
     state.focused = m_board->hasFocus() && m_board->cursor() == m_index;
     state.invisible = !m_board->isVisible();
     return state;
-}
-
-void *CellAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    return type == QAccessible::TableCellInterface
-        ? static_cast<QAccessibleTableCellInterface *>(this)
-        : nullptr;
-}
-
-int CellAccessible::columnIndex() const
-{
-    return Координаты_клетки(m_index).Столбец;
-}
-
-int CellAccessible::rowIndex() const
-{
-    return Координаты_клетки(m_index).Строка;
 }

@@ -5,10 +5,10 @@
 
 class BoardWidget;
 
-// One cell of the board's table for a screen reader, named as a player reads it:
+// One cell of the board for a screen reader, named as a player reads it:
 // "Строка 3, столбец 7: закрыта", "… флажок", "… 2", "… лиса". The cursor's cell is the focused
 // one while the board has the focus.
-class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface
+class CellAccessible : public QAccessibleInterface
 {
 public:
     CellAccessible(BoardWidget *board, int index);
@@ -26,16 +26,8 @@ public:
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
-    void *interface_cast(QAccessible::InterfaceType type) override;
 
-    bool isSelected() const override { return false; }
-    QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override;
-    int rowIndex() const override;
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface *table() const override { return parent(); }
+    int index() const { return m_index; }
 
 private:
     QPointer<BoardWidget> m_board;

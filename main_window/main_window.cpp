@@ -34,7 +34,7 @@ MainWindow::MainWindow(Platform &platform)
     connect(&m_board, &BoardWidget::cellPressed, &m_game, &Game::Клетка_MouseDown);
     connect(&m_game, &Game::changed, this, &MainWindow::refresh);
     connect(&m_game, &Game::statusChanged, this,
-            [this] { m_status.show(m_game.statusCaptions()); });
+            [this] { m_status.showValues(m_game.statusCaptions()); });
     // The keys go to the board from the start, and back to it when the panel closes; a closed
     // dialog gives the focus back to where it was.
     m_board.setFocus();
@@ -77,6 +77,6 @@ void MainWindow::buildMenus()
 
 void MainWindow::refresh()
 {
-    m_status.show(m_game.statusCaptions());
+    m_status.showValues(m_game.statusCaptions());
     m_board.showGame();
 }

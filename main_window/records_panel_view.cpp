@@ -113,8 +113,11 @@ void RecordsPanelView::build()
 // The table keeps CR LF between its lines; the text box breaks lines on LF alone.
 void RecordsPanelView::showText()
 {
-    Таблица_рекордов->setPlainText(
-        QString(m_table.Таблица_рекордов).replace(QStringLiteral("\r\n"), "\n"));
+    const QString lines = QString(m_table.Таблица_рекордов).replace(QStringLiteral("\r\n"), "\n");
+    Таблица_рекордов->setPlainText(lines);
+    // A screen reader speaks the focused button's description as the panel opens: the table
+    // follows its tooltip there, line by line.
+    Кнопка_ок->setAccessibleDescription(Кнопка_ок->toolTip() + QStringLiteral("\n") + lines);
     QTextCursor all(Таблица_рекордов->document());
     all.select(QTextCursor::Document);
     QTextBlockFormat spacing;

@@ -3,13 +3,15 @@
 #include "game/game.h"
 #include "main_window/layout.h"
 
+#include <QAccessibleWidget>
+
 namespace {
 
-QLabel *makeLabel(QWidget &surface, const layout::StatusLabel &entry)
+QLabel *makeLabel(QWidget &parent, const layout::StatusLabel &entry, QPoint origin)
 {
-    auto *label = new QLabel(&surface);
+    auto *label = new QLabel(&parent);
     label->setObjectName(QString::fromUtf8(entry.name));
-    label->setGeometry(entry.place);
+    label->setGeometry(entry.place.translated(-origin));
     label->setToolTip(QString::fromUtf8(entry.toolTip));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette colours = label->palette();
@@ -47,15 +49,39 @@ void showValue(QLabel *label, const QString &value)
     label->setAccessibleName(value.isEmpty() ? caption : caption + QStringLiteral(": ") + value);
 }
 
+QAccessibleInterface *statusBar(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView("StatusColumn") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StatusBar);
+    return nullptr;
+}
+
 } // namespace
 
-// Made back to front, so that each value label covers the bottom of the caption above it.
+// The captions on the surface, and this widget with the values over them, so that each value
+// label covers the bottom of the caption above it.
 StatusColumn::StatusColumn(QWidget &surface)
+    : QWidget(&surface)
 {
+    for (const layout::StatusLabel &entry : layout::kStatusLabels) {
+        if (entry.caption)
+            makeLabel(surface, entry, QPoint());
+    }
+    raise();
+    QRegion values;
     for (const layout::StatusLabel &entry : layout::kStatusLabels)
-        makeLabel(surface, entry);
-    const auto value = [&surface](const char *name) {
-        return surface.findChild<QLabel *>(QLatin1StringView(name), Qt::FindDirectChildrenOnly);
+        values += entry.caption ? QRect() : entry.place;
+    const QPoint origin = values.boundingRect().topLeft();
+    setGeometry(values.boundingRect());
+    // Only the values take the mouse: the captions between them keep their tooltips.
+    setMask(values.translated(-origin));
+    for (const layout::StatusLabel &entry : layout::kStatusLabels) {
+        if (!entry.caption)
+            makeLabel(*this, entry, origin);
+    }
+    QAccessible::installFactory(statusBar);
+    const auto value = [this](const char *name) {
+        return findChild<QLabel *>(QLatin1StringView(name), Qt::FindDirectChildrenOnly);
     };
     lblLead = value("lblLead");
     lblFox = value("lblFox");
@@ -65,7 +91,7 @@ StatusColumn::StatusColumn(QWidget &surface)
         label->setAccessibleName(captionOf(*label));
 }
 
-void StatusColumn::show(const StatusCaptions &captions)
+void StatusColumn::showValues(const StatusCaptions &captions)
 {
     showValue(lblLead, captions.lblLead);
     showValue(lblFox, captions.lblFox);

@@ -1,6 +1,6 @@
 #include "resources/fonts.h"
 
-#include "resources/embedded_fonts.h"
+#include "resources/application_font.h"
 
 #include <QStringList>
 
@@ -34,7 +34,7 @@ QStringList families(FontStyle::Family family)
 QFont pixelFont(const FontStyle &style)
 {
     // Before the first font is asked for.
-    [[maybe_unused]] static const bool fontsAdded = (addEmbeddedFonts(), true);
+    [[maybe_unused]] static const bool fontChosen = (chooseApplicationFont(), true);
     QFont font;
     font.setFamilies(families(style.family));
     if (style.family == FontStyle::Family::CourierNew)

@@ -26,7 +26,7 @@ class AccessibilityBus:
     def __init__(self, display, log):
         for program in ("dbus-daemon", "dbus-send", LAUNCHER):
             if shutil.which(program) is None:
-                raise Failure(f"{program} is not installed (scripts/setup installs it)")
+                raise Failure(f"{program} is not installed (scripts/setup --tests installs it)")
         self._processes = []
         environment = {key: value for key, value in os.environ.items()
                        if not key.startswith(("DBUS_", "AT_SPI_"))}

@@ -39,7 +39,7 @@ class XSession:
     def __init__(self):
         for tool in ("Xvfb", "xdotool"):
             if shutil.which(tool) is None:
-                raise Failure(f"{tool} is not installed (scripts/setup installs it)")
+                raise Failure(f"{tool} is not installed (scripts/setup --tests installs it)")
         read_end, write_end = os.pipe()
         self._server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",

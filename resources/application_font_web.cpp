@@ -1,4 +1,4 @@
-#include "resources/embedded_fonts.h"
+#include "resources/application_font.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -7,7 +7,7 @@
 // The Liberation faces the windows are drawn in (web/CMakeLists.txt lists them). The texts in the
 // application's font take the sans serif face at 9 points, a Linux desktop's default, for which
 // the about window's notice is laid out.
-void addEmbeddedFonts()
+void chooseApplicationFont()
 {
     const QDir fonts(QStringLiteral(":/fonts/liberation"));
     for (const QString &name : fonts.entryList(QDir::Files))

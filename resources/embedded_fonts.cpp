@@ -1,3 +1,0 @@
-#include "resources/embedded_fonts.h"
-
-void addEmbeddedFonts() { }
