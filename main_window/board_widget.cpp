@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTouchEvent>
 #include <algorithm>
 
 namespace {
@@ -75,6 +76,7 @@ BoardWidget::BoardWidget(const Game &game, QWidget *parent)
     , fox(foxPicture())
     , flag(flagPicture())
     , numberFont(pixelFont(layout::kNumberFont))
+    , m_touch(this)
 {
     setObjectName(QStringLiteral("board"));
     setFixedSize(layout::kClientSize);
@@ -87,6 +89,18 @@ BoardWidget::BoardWidget(const Game &game, QWidget *parent)
     // gives the board the focus itself.
     setFocusPolicy(Qt::NoFocus);
     QAccessible::installFactory(BoardAccessible::create);
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    connect(&m_touch, &TouchPress::pressed, this, [this](QPoint at, Qt::MouseButton button) {
+        if (button == Qt::RightButton) {
+            m_heldCell = layout::cellAt(at);
+            update();
+        }
+        press(at, button);
+    });
+    connect(&m_touch, &TouchPress::released, this, [this] {
+        m_heldCell = -1;
+        update();
+    });
 }
 
 void BoardWidget::showGame()
@@ -107,7 +121,9 @@ void BoardWidget::paintEvent(QPaintEvent *)
     paintPictures(painter, fox, cells, &CellView::fox);
     paintLines(painter);
     if (m_cursorShown)
-        paintCursor(painter);
+        paintFrame(painter, m_cursor);
+    if (m_heldCell >= 0)
+        paintFrame(painter, m_heldCell);
 }
 
 // Each cell's opaque button-face square reaches one pixel into the next; together they fill the
@@ -162,7 +178,7 @@ void BoardWidget::paintLines(QPainter &painter) const
 }
 
 // Over whatever the cell shows and its grid lines: a frame inside the cell, lined within.
-void BoardWidget::paintCursor(QPainter &painter) const
+void BoardWidget::paintFrame(QPainter &painter, int index) const
 {
     const int width = layout::kCursorLineWidth;
     const auto inside
@@ -173,7 +189,7 @@ void BoardWidget::paintCursor(QPainter &painter) const
         ring.addRect(inside(outside));
         painter.fillPath(ring, colour);
     };
-    const QRect frame = layout::cursorFrame(m_cursor);
+    const QRect frame = layout::cursorFrame(index);
     paintRing(frame, layout::kCursorFrame);
     paintRing(inside(frame), layout::kCursorLining);
 }
@@ -182,10 +198,39 @@ void BoardWidget::paintCursor(QPainter &painter) const
 // double click arrives here as a second press.
 void BoardWidget::mousePressEvent(QMouseEvent *event)
 {
+    press(event->position().toPoint(), event->button());
+}
+
+void BoardWidget::press(QPoint at, Qt::MouseButton button)
+{
     showCursor(false);
-    const int index = layout::cellAt(event->position().toPoint());
+    const int index = layout::cellAt(at);
     if (index >= 0)
-        emit cellPressed(index, gameButton(event->button()));
+        emit cellPressed(index, gameButton(button));
+}
+
+// A touch that begins on the board's own surface is the board's; one on a control over it, the
+// status column's or the panel's, goes on to that control as a mouse press.
+bool BoardWidget::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin: {
+        auto *touch = static_cast<QTouchEvent *>(event);
+        if (childAt(touch->points().constFirst().position().toPoint())) {
+            event->ignore();
+            return false;
+        }
+        [[fallthrough]];
+    }
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        m_touch.follow(*static_cast<QTouchEvent *>(event));
+        event->accept();
+        return true;
+    default:
+        return QWidget::event(event);
+    }
 }
 
 // Keys with Ctrl, Alt or Shift are left to the menus; the keypad's own keys act as the others.

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "game/game.h"
+#include "main_window/touch_press.h"
 
 #include <QPixmap>
 #include <QWidget>
 
 // The whole client area under the menu bar: paints the cells' numbers, flags and foxes and the
 // 38 lines from the game's state, back to front, and turns presses into cell numbers. The keyboard
-// plays too: the arrows, Home and End move a cell cursor, Enter and Space press its cell.
+// plays too: the arrows, Home and End move a cell cursor, Enter and Space press its cell. A finger
+// presses as the mouse does (touch_press.h); a touch elsewhere, as on the panel's buttons, is left
+// to Qt, which makes it a left press of the mouse.
 class BoardWidget : public QWidget
 {
     Q_OBJECT
@@ -24,6 +27,7 @@ signals:
     void cellPressed(int index, Game::Button button);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -36,7 +40,8 @@ private:
     void paintPictures(QPainter &painter, const QPixmap &picture, const Cells &cells,
                        bool CellView::*shown) const;
     void paintLines(QPainter &painter) const;
-    void paintCursor(QPainter &painter) const;
+    void paintFrame(QPainter &painter, int index) const;
+    void press(QPoint at, Qt::MouseButton button);
     void moveCursor(int index);
     void showCursor(bool shown);
 
@@ -47,4 +52,8 @@ private:
     // The cell the keys act on, drawn only from the first key until the next mouse press.
     int m_cursor = 0;
     bool m_cursorShown = false;
+    TouchPress m_touch;
+    // The cell of a long press, framed as the cursor's is from the moment it is taken until the
+    // finger is lifted; -1 when none.
+    int m_heldCell = -1;
 };

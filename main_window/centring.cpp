@@ -52,3 +52,8 @@ void centreOnScreen(QWidget &window)
     window.move(centredFramePosition(window));
     window.windowHandle()->installEventFilter(new CentreAtFirstExpose(window));
 }
+
+void centreAgain(QWidget &window)
+{
+    window.move(centredFramePosition(window));
+}

@@ -1,5 +1,6 @@
 #include "main_window/centring.h"
 #include "main_window/main_window.h"
+#include "main_window/page_window.h"
 #include "main_window/program_end.h"
 #include "main_window/qt_platform.h"
 #include "resources/pictures.h"
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
     MainWindow window(platform);
     platform.setOwner(&window);
     centreOnScreen(window);
+    settleInPage(window);
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &tellProgramEnded);
     // Shown at its own size everywhere: show() would let a platform choose full screen, as Qt in a
     // browser page does.

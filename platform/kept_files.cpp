@@ -1,6 +1,6 @@
 #include "platform/kept_files.h"
 
-bool keepFiles()
+bool keepFiles(const std::function<void(const QString &)> &)
 {
     return true;
 }

@@ -85,7 +85,11 @@ std::optional<QString> RecordStorage::save(const QByteArray &bytes)
     if (!failure) {
         // Let go before the folder is kept, so that no lock outlives this run.
         m_lock->unlock();
-        if (keepFiles())
+        const auto failedLater = [tell = m_tellLate, path](const QString &reason) {
+            if (tell)
+                tell(failureText(path, reason));
+        };
+        if (keepFiles(failedLater))
             return std::nullopt;
         failure = SaveFailure {QStringLiteral("браузер не хранит файлы этой страницы")};
     }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -24,6 +25,9 @@ public:
     // Nothing is written while another copy holds the lock. Gives, when the bytes were not saved,
     // each place that was tried and why it failed.
     std::optional<QString> save(const QByteArray &bytes);
+    // Where a save is found to have failed only after save() has returned, as in a browser, what
+    // save() would have given goes here.
+    void tellLateFailuresTo(std::function<void(const QString &)> tell) { m_tellLate = tell; }
 
 private:
     // The first folder that holds a lock or, where none can be made, takes a file; else the last.
@@ -36,4 +40,5 @@ private:
     bool m_heldElsewhere = false;
     // The places passed over because nothing could be made there, with the reason.
     QStringList m_unwritable;
+    std::function<void(const QString &)> m_tellLate;
 };

@@ -61,6 +61,7 @@ void RecordTable::Взять_таблицу_из_файла(const RecordStorage 
 void RecordTable::Изменить_таблицу(const Change &change, const Then &then)
 {
     RecordStorage storage(m_platform);
+    storage.tellLateFailuresTo([this](const QString &failure) { tellSaveFailed(failure, {}); });
     Взять_таблицу_из_файла(storage);
     m_rows = change(m_rows);
     const std::optional<QString> failure = Полностью_обновить_таблицу_рекордов(storage);
@@ -69,9 +70,14 @@ void RecordTable::Изменить_таблицу(const Change &change, const Th
             then();
         return;
     }
+    tellSaveFailed(*failure, then);
+}
+
+void RecordTable::tellSaveFailed(const QString &failure, const Then &then)
+{
     m_platform.showMessage(QStringLiteral("Не удалось записать таблицу рекордов в файл\n%1\n\n"
                                           "Рекорды сохранятся только до выхода из игры.")
-                               .arg(*failure),
+                               .arg(failure),
                            QStringLiteral("Ошибка"), Platform::Icon::Critical, then);
 }
 

@@ -57,6 +57,8 @@ private:
     // Made on the file's table under its lock; where it cannot be saved, the game goes on with the
     // changed table in memory and the player is told.
     void Изменить_таблицу(const Change &change, const Then &then);
+    // The "Ошибка" box that tells the player the table is kept only until the game is closed.
+    void tellSaveFailed(const QString &failure, const Then &then);
     // The file's bytes, the text box's text and the data file, in that order; gives what to tell
     // the player when the file could not be written.
     std::optional<QString> Полностью_обновить_таблицу_рекордов(RecordStorage &storage);

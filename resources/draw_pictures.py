@@ -3,7 +3,8 @@
 
 fox.xpm, flag.xpm, icon.xpm and logo.xpm are what the program embeds; varn.ico carries the same
 icon for the Windows executable and varn.png for the Linux desktop entry. varn_32.png to
-varn_256.png are the icon's design drawn afresh at the sizes a desktop's menu and app grid show.
+varn_512.png are the icon's design drawn afresh at the sizes a desktop's menu and app grid show,
+and a phone's home screen and installer (192 and 512) for the web page.
 Only the standard library is used, so anyone can redraw them:  python3 resources/draw_pictures.py
 """
 
@@ -281,7 +282,7 @@ def large_icon(size, samples=4):
     return pixels
 
 
-LARGE_ICON_SIZES = (32, 48, 64, 128, 256)
+LARGE_ICON_SIZES = (32, 48, 64, 128, 192, 256, 512)
 
 
 def main():

@@ -23,10 +23,17 @@ function readStoredFiles(done) {
     });
 }
 
+// The first store is the start's; a later one follows a result or a clearing, and from then on
+// the browser is asked not to evict the page's storage, which it may do to a site that has not.
+let storesSinceStart = 0;
+
 Module['varnKeepFiles'] = function () {
+    if (storesSinceStart++ === 1 && navigator.storage && navigator.storage.persist)
+        navigator.storage.persist();
     FS.syncfs(false, function (error) {
+        // Told when it happens, a full storage say, not only at the next save.
         if (error)
-            Module.varnFilesRefused = true;
+            Module.varnFilesNotKept(String(error.name || error.message || error));
         else if (storedFilesChannel)
             storedFilesChannel.postMessage('stored');
     });

@@ -10,9 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QPointingDevice>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -63,6 +65,9 @@ private slots:
     void testFocusComesBackToBoard();
     void testMousePlayerSeesNoCursor_data();
     void testMousePlayerSeesNoCursor();
+    void testTouch_data();
+    void testTouch();
+    void testTouchOnPanelButton();
     void testAccessibleBoard();
 
 private:
@@ -523,6 +528,64 @@ void MainWindowTest::testMousePlayerSeesNoCursor()
 
     QTest::mouseClick(&board, Qt::LeftButton, {}, QPoint(layout::kGridEnd, 30));
     QCOMPARE(window->grab().toImage(), byMouse);
+}
+
+enum class Finger { Tap, Hold, Slide, TwoFingers };
+
+void MainWindowTest::testTouch_data()
+{
+    QTest::addColumn<Finger>("finger");
+    QTest::addColumn<CellView>("shown");
+    QTest::addColumn<int>("moves");
+    QTest::newRow("a tap opens as a left press") << Finger::Tap << CellView {false, false, 2} << 1;
+    QTest::newRow("a long press flags as a right press")
+        << Finger::Hold << CellView {false, true, -1} << 0;
+    QTest::newRow("a finger that slides presses nothing") << Finger::Slide << CellView() << 0;
+    QTest::newRow("two fingers press nothing") << Finger::TwoFingers << CellView() << 0;
+}
+
+void MainWindowTest::testTouch()
+{
+    // A finger lifted where it went down opens its cell, one held still flags it and frames it at
+    // once until lifted; one that slides, or with a second finger, does nothing.
+    QFETCH(Finger, finger);
+    static QPointingDevice *const screen = QTest::createTouchDevice();
+    start();
+    BoardWidget &board = window->board();
+    const QPoint at = layout::cellTopLeft(1) + QPoint(10, 10);
+    const QPoint framed = layout::cursorFrame(1).topLeft();
+    QTest::touchEvent(&board, screen).press(0, at);
+    QPoint liftedAt = at;
+    if (finger == Finger::Hold) {
+        QTRY_VERIFY(window->game().cellView(1).flag);
+        QCOMPARE(grabBoard().pixelColor(framed), layout::kCursorFrame);
+    } else if (finger == Finger::Slide) {
+        liftedAt += QPoint(20, 0);
+        QTest::touchEvent(&board, screen).move(0, liftedAt);
+        QVERIFY(!board.findChild<QTimer *>(QStringLiteral("hold"))->isActive());
+    } else if (finger == Finger::TwoFingers) {
+        QTest::touchEvent(&board, screen).stationary(0).press(1, at + QPoint(64, 0));
+        QTest::touchEvent(&board, screen).stationary(0).release(1, at + QPoint(64, 0));
+    }
+    QTest::touchEvent(&board, screen).release(0, liftedAt);
+    QCoreApplication::processEvents();
+
+    QTEST(window->game().cellView(1), "shown");
+    QTEST(int(window->game().state().Ходы), "moves");
+    QCOMPARE(window->game().state().Первый_ход, finger != Finger::Tap && finger != Finger::Hold);
+    QCOMPARE(grabBoard().pixelColor(framed), window->board().palette().color(QPalette::Button));
+}
+
+void MainWindowTest::testTouchOnPanelButton()
+{
+    // A touch on a control over the board reaches the control as a click.
+    static QPointingDevice *const screen = QTest::createTouchDevice();
+    start();
+    QTest::keyClick(window.get(), Qt::Key_F3);
+    const QPoint button = closeButton()->mapTo(&window->board(), closeButton()->rect().center());
+    QTest::touchEvent(&window->board(), screen).press(0, button);
+    QTest::touchEvent(&window->board(), screen).release(0, button);
+    QTRY_VERIFY(!window->panelView().isVisible());
 }
 
 void MainWindowTest::testAccessibleBoard()

@@ -3,7 +3,7 @@
 window centred at its own size, F1's rules, a game opened cell by cell, a game won by reading the
 numbers with a Cyrillic name pasted, a second tab's result with a name typed joining it, the panel after a reload,
 and Выход. The page's clock stands at the same instant at every load, which hides the same foxes;
-nothing may be fetched from elsewhere."""
+nothing may be fetched from elsewhere. Then the same page on a phone (phone_pass.py)."""
 
 import argparse
 import os
@@ -19,6 +19,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from board_reader import CLIENT_HEIGHT, CLIENT_WIDTH, ORIGIN, PITCH  # noqa: E402
 from devtools import Browser  # noqa: E402
 from game_window import END_TITLE, NAME_TITLE, GameWindow  # noqa: E402
+from phone_pass import phone_pass  # noqa: E402
 from play_test import NAME, Play, add_source_options, check, step  # noqa: E402
 from x_session import Failure, die_with_parent, wait_until  # noqa: E402
 
@@ -296,6 +297,7 @@ def main():
         check_exit(window, browser)
         elsewhere = fetched_elsewhere(browser, server.origin)
         check(not elsewhere, f"the page fetched from elsewhere: {elsewhere}")
+        phone_pass(server, FROZEN_CLOCK, foxes)
     except Failure as failure:
         print(f"FAIL: {failure}", file=sys.stderr)
         picture = os.path.abspath("web_failure.png")
