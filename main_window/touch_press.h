@@ -18,7 +18,6 @@ public:
 
     // Follows the touch that the board took at its beginning.
     void follow(const QTouchEvent &event);
-    bool held() const { return m_held; }
 
 signals:
     void pressed(QPoint at, Qt::MouseButton button);
