@@ -10,7 +10,7 @@ import subprocess
 import threading
 import tty
 
-from x_session import Failure, die_with_parent, wait_until
+from x_session import Failure, die_with_parent, end_process, wait_until
 
 UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?\{'", re.DOTALL)
 
@@ -77,13 +77,7 @@ class Orca:
         return found
 
     def stop(self):
-        if self._process.poll() is None:
-            self._process.terminate()
-            try:
-                self._process.wait(5)
-            except subprocess.TimeoutExpired:
-                self._process.kill()
-                self._process.wait()
+        end_process(self._process)
         os.close(self._writer)
         os.close(self._reader)
         self._output.close()

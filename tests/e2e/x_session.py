@@ -21,6 +21,17 @@ def die_with_parent():
     ctypes.CDLL(None).prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
+def end_process(process):
+    """Asks a process to end, and makes it end if it has not within five seconds."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
 def wait_until(what, check, timeout, interval=0.02):
     """Polls check() until it gives something true, and returns that; fails after timeout."""
     deadline = time.monotonic() + timeout
@@ -79,13 +90,7 @@ class XSession:
         if getattr(self, "screen", None):
             self.screen.close()
             self.screen = None
-        if self._server.poll() is None:
-            self._server.terminate()
-            try:
-                self._server.wait(5)
-            except subprocess.TimeoutExpired:
-                self._server.kill()
-                self._server.wait()
+        end_process(self._server)
 
     def xdotool(self, *arguments):
         result = subprocess.run(["xdotool", *map(str, arguments)], capture_output=True,
