@@ -54,31 +54,31 @@ void PressBenchmark::benchOpen()
     // A left press on an unopened cell without a fox, in a game started afresh each round.
     QFETCH(int, cell);
     QFETCH(int, number);
-    Game &game = fixture->game;
+    GameSession &session = fixture->session;
     const QList<int> foxes = foxesIn(kBoard);
     QBENCHMARK
     {
         fixture->platform.placeFoxesAt(foxes);
-        game.Новая_игра_Click();
+        session.newGame();
         if (cell != kNoPress)
-            game.Клетка_MouseDown(cell, Game::Button::Left);
+            session.press(cell, Game::Button::Left);
     }
     if (cell != kNoPress)
-        QCOMPARE(game.cellView(cell).number, number);
+        QCOMPARE(session.game().cellView(cell).number, number);
 }
 
 void PressBenchmark::benchFlagLinesOfOpenedCell()
 {
     // A right press on an opened cell without a fox flags its lines; flags once set stay, so each
     // round does the same work.
-    Game &game = fixture->game;
-    game.Клетка_MouseDown(kNumberCell, Game::Button::Left);
-    game.Клетка_MouseDown(kNumberCell, Game::Button::Right);
+    GameSession &session = fixture->session;
+    session.press(kNumberCell, Game::Button::Left);
+    session.press(kNumberCell, Game::Button::Right);
     // Every cell of the centre's four lines but itself, foxes too.
     QCOMPARE(fixture->flagCount(), 35);
     QBENCHMARK
     {
-        game.Клетка_MouseDown(kNumberCell, Game::Button::Right);
+        session.press(kNumberCell, Game::Button::Right);
     }
 }
 

@@ -1,10 +1,7 @@
 #include "game/game.h"
-#include "records/records_panel.h"
 
 void Game::Клетка_MouseDown(int index, Button button)
 {
-    if (m_panel.Таблица_показана)
-        return;
     // Any button starts the stopwatch, even one that does nothing else.
     if (m_state.Первый_ход) {
         m_state.Первый_ход = false;

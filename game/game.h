@@ -9,7 +9,6 @@
 
 class Platform;
 class RecordTable;
-class RecordsPanel;
 
 // The state of one game. Flags are the player's marks and nothing else reads them; a found fox
 // and the number of an opened cell follow from the foxes and the opened cells.
@@ -55,7 +54,7 @@ class Game : public QObject
 public:
     enum class Button { Other, Left, Right, Middle };
 
-    Game(Platform &platform, RecordTable &table, RecordsPanel &panel);
+    Game(Platform &platform, RecordTable &table);
 
     // Events of the window.
     void Загрузка();
@@ -76,17 +75,21 @@ signals:
     void statusChanged();
     // The stopwatch runs from the first press of a game until its end or the next reset.
     void stopwatchSwitched(bool running);
+    // The end of a game entered its result in the table: the table is to be shown.
+    void resultEntered();
 
 private:
     void Инициализация();
     void Размещение_лис();
     void Расставить_флажки(int index);
     void Игра_окончена();
+    void tellAllFoxesFound(qint16 очки);
+    void askNameIfQualifies(qint16 очки);
+    void enterResult(const QString &answer, qint16 очки);
     void Открыть_клетку(int index);
     void Снять_очки_за_ход();
 
     Platform &m_platform;
     RecordTable &m_table;
-    RecordsPanel &m_panel;
     GameState m_state;
 };

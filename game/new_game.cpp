@@ -2,26 +2,24 @@
 #include "game/random_cell.h"
 #include "platform/platform.h"
 #include "records/record_table.h"
-#include "records/records_panel.h"
 
-Game::Game(Platform &platform, RecordTable &table, RecordsPanel &panel)
+Game::Game(Platform &platform, RecordTable &table)
     : m_platform(platform)
     , m_table(table)
-    , m_panel(panel)
 { }
 
 // Runs once, before the window is first shown. The generator was seeded when the platform was
 // made, so games of one run follow one random sequence.
 void Game::Загрузка()
 {
-    m_table.Чтение_таблицы_рекордов_из_файла();
-    m_table.Последнее_имя.clear();
+    m_table.tellIfNotSaved(m_table.Чтение_таблицы_рекордов_из_файла());
+    m_table.forgetLastName();
     Инициализация();
     Размещение_лис();
     emit changed();
 }
 
-// Neither reseeds the generator nor touches the panel or the table.
+// Neither reseeds the generator nor touches the table.
 void Game::Новая_игра_Click()
 {
     Инициализация();
@@ -34,8 +32,6 @@ void Game::Инициализация()
 {
     m_state = GameState();
     emit stopwatchSwitched(false);
-    // The panel stays on screen, but cells take presses again at once.
-    m_panel.Таблица_показана = false;
 }
 
 // Each cell has the same chance; a draw that hits a fox already placed is dropped.

@@ -16,13 +16,6 @@ BoardAccessible::~BoardAccessible()
     }
 }
 
-QAccessibleInterface *BoardAccessible::create(const QString &className, QObject *object)
-{
-    if (className == QLatin1StringView("BoardWidget") && object && object->isWidgetType())
-        return new BoardAccessible(static_cast<BoardWidget *>(object));
-    return nullptr;
-}
-
 BoardAccessible *BoardAccessible::of(BoardWidget &board)
 {
     return dynamic_cast<BoardAccessible *>(QAccessible::queryAccessibleInterface(&board));
@@ -76,9 +69,7 @@ BoardWidget *BoardAccessible::board() const
 
 QAccessibleInterface *BoardAccessible::child(int index) const
 {
-    if (index >= kCellCount)
-        return QAccessibleWidget::child(index - kCellCount);
-    if (index < 0)
+    if (index < 0 || index >= kCellCount)
         return nullptr;
     if (!m_cells[index])
         m_cells[index]
@@ -88,32 +79,24 @@ QAccessibleInterface *BoardAccessible::child(int index) const
 
 int BoardAccessible::childCount() const
 {
-    return kCellCount + QAccessibleWidget::childCount();
+    return kCellCount;
 }
 
 int BoardAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    if (const auto *cell = dynamic_cast<const CellAccessible *>(child))
-        return cell->parent() == this ? cell->index() : -1;
-    const int widget = QAccessibleWidget::indexOfChild(child);
-    return widget < 0 ? -1 : kCellCount + widget;
+    const auto *cell = dynamic_cast<const CellAccessible *>(child);
+    return cell && cell->parent() == this ? cell->index() : -1;
 }
 
-// The panel, when shown, lies in front of the cells.
 QAccessibleInterface *BoardAccessible::childAt(int x, int y) const
 {
-    QAccessibleInterface *widget = QAccessibleWidget::childAt(x, y);
-    if (widget && !widget->state().invisible)
-        return widget;
     const int index = layout::cellAt(board()->mapFromGlobal(QPoint(x, y)));
     return index < 0 ? nullptr : child(index);
 }
 
 QAccessibleInterface *BoardAccessible::focusChild() const
 {
-    if (board()->hasFocus())
-        return child(board()->cursor());
-    return QAccessibleWidget::focusChild();
+    return board()->hasFocus() ? child(board()->cursor()) : nullptr;
 }
 
 QString BoardAccessible::text(QAccessible::Text t) const

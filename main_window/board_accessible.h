@@ -8,17 +8,15 @@
 class BoardWidget;
 
 // What a screen reader sees of the board: a pane of 10 × 10 cells, each named by its row, its
-// column and what it shows, then the board's own child widgets. Not a table: Orca reads a whole
-// row of a table at each step up or down, and never looks inside one for the status bar. Qt makes
-// it through the factory as it would a plain widget's; the cells are made only when a screen
-// reader first asks for them.
+// column and what it shows. Not a table: Orca reads a whole row of a table at each step up or
+// down. Qt makes it through the factory (accessible_factory.h) as it would a plain widget's; the
+// cells are made only when a screen reader first asks for them.
 class BoardAccessible : public QAccessibleWidget
 {
 public:
     explicit BoardAccessible(BoardWidget *board);
     ~BoardAccessible() override;
 
-    static QAccessibleInterface *create(const QString &className, QObject *object);
     // Each does nothing unless assistive technology listens.
     static void announceChangedCells(BoardWidget &board);
     static void announceCursor(BoardWidget &board);

@@ -2,6 +2,7 @@
 
 #include "main_window/board_accessible.h"
 #include "main_window/layout.h"
+#include "main_window/lines.h"
 #include "resources/pictures.h"
 
 #include <QAccessible>
@@ -79,23 +80,19 @@ BoardWidget::BoardWidget(const Game &game, QWidget *parent)
     , m_touch(this)
 {
     setObjectName(QStringLiteral("board"));
-    setFixedSize(layout::kClientSize);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, layout::kFace);
-    setPalette(background);
-    setAutoFillBackground(true);
-    setFont(pixelFont(layout::kSurfaceFont));
+    setGeometry(layout::kBoard);
+    // Every pixel is painted: the cells' squares fill the board.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // Never by a click or Tab, which belong to the panel's controls while it is shown: the window
     // gives the board the focus itself.
     setFocusPolicy(Qt::NoFocus);
-    QAccessible::installFactory(BoardAccessible::create);
     setAttribute(Qt::WA_AcceptTouchEvents);
     connect(&m_touch, &TouchPress::pressed, this, [this](QPoint at, Qt::MouseButton button) {
         if (button == Qt::RightButton) {
             m_heldCell = layout::cellAt(at);
             update();
         }
-        press(at, button);
+        pressAt(at, button);
     });
     connect(&m_touch, &TouchPress::released, this, [this] {
         m_heldCell = -1;
@@ -119,7 +116,7 @@ void BoardWidget::paintEvent(QPaintEvent *)
     paintNumbers(painter, cells);
     paintPictures(painter, flag, cells, &CellView::flag);
     paintPictures(painter, fox, cells, &CellView::fox);
-    paintLines(painter);
+    paintLines(painter, palette(), layout::kGridLines);
     if (m_cursorShown)
         paintFrame(painter, m_cursor);
     if (m_heldCell >= 0)
@@ -130,8 +127,7 @@ void BoardWidget::paintEvent(QPaintEvent *)
 // board, in one stroke. A number is centred at the top of its square.
 void BoardWidget::paintNumbers(QPainter &painter, const Cells &cells) const
 {
-    painter.fillRect(QRect(layout::cellTopLeft(0), QPoint(layout::kGridEnd, layout::kGridEnd)),
-                     palette().color(QPalette::Button));
+    painter.fillRect(rect(), palette().color(QPalette::Button));
     painter.setFont(numberFont);
     painter.setPen(palette().color(QPalette::ButtonText));
     for (int i = 0; i < kCellCount; ++i) {
@@ -148,32 +144,6 @@ void BoardWidget::paintPictures(QPainter &painter, const QPixmap &picture, const
     for (int i = 0; i < kCellCount; ++i) {
         if (cells[i].*shown)
             painter.drawPixmap(layout::cellTopLeft(i), picture);
-    }
-}
-
-void BoardWidget::paintLines(QPainter &painter) const
-{
-    using layout::LineColour;
-    for (const layout::Line &line : layout::kLines) {
-        QColor colour;
-        switch (line.colour) {
-        case LineColour::WindowText:
-            colour = palette().color(QPalette::WindowText);
-            break;
-        case LineColour::WindowBackground:
-            colour = palette().color(QPalette::Base);
-            break;
-        case LineColour::Dark:
-            colour = layout::kBevelDark;
-            break;
-        case LineColour::Light:
-            colour = layout::kBevelLight;
-            break;
-        case LineColour::White:
-            colour = layout::kBevelWhite;
-            break;
-        }
-        painter.fillRect(layout::linePixels(line), colour);
     }
 }
 
@@ -198,10 +168,10 @@ void BoardWidget::paintFrame(QPainter &painter, int index) const
 // double click arrives here as a second press.
 void BoardWidget::mousePressEvent(QMouseEvent *event)
 {
-    press(event->position().toPoint(), event->button());
+    pressAt(event->position().toPoint(), event->button());
 }
 
-void BoardWidget::press(QPoint at, Qt::MouseButton button)
+void BoardWidget::pressAt(QPoint at, Qt::MouseButton button)
 {
     showCursor(false);
     const int index = layout::cellAt(at);
@@ -209,19 +179,12 @@ void BoardWidget::press(QPoint at, Qt::MouseButton button)
         emit cellPressed(index, gameButton(button));
 }
 
-// A touch that begins on the board's own surface is the board's; one on a control over it, the
-// status column's or the panel's, goes on to that control as a mouse press.
+// A touch on the panel, which lies over the board, never reaches here: Qt gives it to the panel's
+// controls as a mouse press.
 bool BoardWidget::event(QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::TouchBegin: {
-        auto *touch = static_cast<QTouchEvent *>(event);
-        if (childAt(touch->points().constFirst().position().toPoint())) {
-            event->ignore();
-            return false;
-        }
-        [[fallthrough]];
-    }
+    case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
     case QEvent::TouchCancel:

@@ -6,11 +6,10 @@
 #include <QPixmap>
 #include <QWidget>
 
-// The whole client area under the menu bar: paints the cells' numbers, flags and foxes and the
-// 38 lines from the game's state, back to front, and turns presses into cell numbers. The keyboard
-// plays too: the arrows, Home and End move a cell cursor, Enter and Space press its cell. A finger
-// presses as the mouse does (touch_press.h); a touch elsewhere, as on the panel's buttons, is left
-// to Qt, which makes it a left press of the mouse.
+// The board: paints the cells' numbers, flags and foxes and the grid from the game's state, back
+// to front, and turns presses into cell numbers. The keyboard plays too: the arrows, Home and End
+// move a cell cursor, Enter and Space press its cell. A finger presses as the mouse does
+// (touch_press.h).
 class BoardWidget : public QWidget
 {
     Q_OBJECT
@@ -22,6 +21,9 @@ public:
     int cursor() const { return m_cursor; }
     // Repaints what the game holds now, and tells assistive technology which cells changed.
     void showGame();
+    // A press at a point of the board, which may lie outside every cell; any press hides the
+    // cursor.
+    void pressAt(QPoint at, Qt::MouseButton button);
 
 signals:
     void cellPressed(int index, Game::Button button);
@@ -39,9 +41,7 @@ private:
     void paintNumbers(QPainter &painter, const Cells &cells) const;
     void paintPictures(QPainter &painter, const QPixmap &picture, const Cells &cells,
                        bool CellView::*shown) const;
-    void paintLines(QPainter &painter) const;
     void paintFrame(QPainter &painter, int index) const;
-    void press(QPoint at, Qt::MouseButton button);
     void moveCursor(int index);
     void showCursor(bool shown);
 

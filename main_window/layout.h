@@ -10,7 +10,7 @@
 #include <array>
 
 // Every place, size, colour and font of the main window, in pixels from the top left corner of
-// its client area under the menu bar.
+// its client area under the menu bar, but for the board's own.
 namespace layout {
 
 inline constexpr QSize kClientSize {460, 368};
@@ -23,26 +23,27 @@ inline constexpr QColor kBevelWhite {255, 255, 255};
 // The captions and the panel's buttons; sized so that "Время" fits its 33 pixels.
 inline constexpr FontStyle kSurfaceFont {FontStyle::Family::SansSerif, 11};
 
-// The board: 10 × 10 cells of 32 pixels from (24, 24).
-inline constexpr int kOrigin = 24;
+// The board: 10 × 10 cells of 32 pixels, with the grid's right and bottom edge lines, at
+// (24, 24). Its cells, lines and cursor are placed in pixels from the board's own top left corner.
 inline constexpr int kPitch = 32;
-inline constexpr int kGridEnd = kOrigin + kBoardSide * kPitch; // the right and bottom edge lines
+inline constexpr int kGridEnd = kBoardSide * kPitch; // the right and bottom edge lines
+inline constexpr QRect kBoard {24, 24, kGridEnd + 1, kGridEnd + 1};
 inline constexpr int kNumberSide = kPitch + 1; // one pixel beyond the cell, under the next line
 inline constexpr FontStyle kNumberFont {FontStyle::Family::Arial, 29, true};
 
 constexpr QPoint cellTopLeft(int index)
 {
     const CellCoordinates cell = Координаты_клетки(index);
-    return {kOrigin + kPitch * cell.Столбец, kOrigin + kPitch * cell.Строка};
+    return {kPitch * cell.Столбец, kPitch * cell.Строка};
 }
 
 // The inverse: the cell under a pixel, or -1. A cell owns the grid line at its left and top;
 // the grid's right and bottom edge lines belong to no cell.
 constexpr int cellAt(QPoint p)
 {
-    if (p.x() < kOrigin || p.y() < kOrigin || p.x() >= kGridEnd || p.y() >= kGridEnd)
+    if (p.x() < 0 || p.y() < 0 || p.x() >= kGridEnd || p.y() >= kGridEnd)
         return -1;
-    return cellNumber((p.y() - kOrigin) / kPitch, (p.x() - kOrigin) / kPitch);
+    return cellNumber(p.y() / kPitch, p.x() / kPitch);
 }
 
 // The keyboard's cursor: a blue frame inside the cell's grid lines, lined with white within, that
@@ -64,37 +65,41 @@ struct Line
     LineColour colour;
 };
 
-// Back to front: the grid, the board's raised frame, and the client area's sunken edge.
-inline constexpr std::array<Line, 38> kLines = [] {
+// The grid, on the board.
+inline constexpr std::array<Line, 22> kGridLines = [] {
     using enum LineColour;
-    std::array<Line, 38> lines {};
-    lines[0] = {kOrigin, kOrigin, kGridEnd, kOrigin, WindowText};
-    lines[1] = {kOrigin, kOrigin, kOrigin, kGridEnd, WindowText};
-    lines[2] = {kGridEnd, kOrigin, kGridEnd, kGridEnd, WindowText};
-    lines[3] = {kOrigin, kGridEnd, kGridEnd, kGridEnd, WindowText};
+    std::array<Line, 22> lines {};
+    lines[0] = {0, 0, kGridEnd, 0, WindowText};
+    lines[1] = {0, 0, 0, kGridEnd, WindowText};
+    lines[2] = {kGridEnd, 0, kGridEnd, kGridEnd, WindowText};
+    lines[3] = {0, kGridEnd, kGridEnd, kGridEnd, WindowText};
     for (int k = 1; k < kBoardSide; ++k) {
-        const int at = kOrigin + kPitch * k;
-        lines[3 + k] = {kOrigin, at, kGridEnd, at, WindowText};
-        lines[12 + k] = {at, kOrigin, at, kGridEnd, WindowText};
+        const int at = kPitch * k;
+        lines[3 + k] = {0, at, kGridEnd, at, WindowText};
+        lines[12 + k] = {at, 0, at, kGridEnd, WindowText};
     }
-    lines[22] = {16, 16, 352, 16, WindowBackground};
-    lines[23] = {352, 16, 352, 352, WindowText};
-    lines[24] = {16, 16, 16, 352, WindowBackground};
-    lines[25] = {16, 352, 353, 352, WindowText};
-    lines[26] = {17, 17, 351, 17, Light};
-    lines[27] = {351, 17, 351, 351, Dark};
-    lines[28] = {17, 17, 17, 351, Light};
-    lines[29] = {17, 351, 352, 351, Dark};
-    lines[30] = {460, 0, 0, 0, Dark};
-    lines[31] = {0, 0, 0, 368, Dark};
-    lines[32] = {1, 1, 459, 1, WindowText};
-    lines[33] = {1, 1, 1, 367, WindowText};
-    lines[34] = {0, 368, 460, 368, Light};
-    lines[35] = {460, 0, 460, 369, Light};
-    lines[36] = {1, 367, 459, 367, White};
-    lines[37] = {459, 1, 459, 367, White};
     return lines;
 }();
+
+// Back to front, on the client area: the board's raised frame, and the client area's sunken edge.
+inline constexpr std::array<Line, 16> kFrameLines {{
+    {16, 16, 352, 16, LineColour::WindowBackground},
+    {352, 16, 352, 352, LineColour::WindowText},
+    {16, 16, 16, 352, LineColour::WindowBackground},
+    {16, 352, 353, 352, LineColour::WindowText},
+    {17, 17, 351, 17, LineColour::Light},
+    {351, 17, 351, 351, LineColour::Dark},
+    {17, 17, 17, 351, LineColour::Light},
+    {17, 351, 352, 351, LineColour::Dark},
+    {460, 0, 0, 0, LineColour::Dark},
+    {0, 0, 0, 368, LineColour::Dark},
+    {1, 1, 459, 1, LineColour::WindowText},
+    {1, 1, 1, 367, LineColour::WindowText},
+    {0, 368, 460, 368, LineColour::Light},
+    {460, 0, 460, 369, LineColour::Light},
+    {1, 367, 459, 367, LineColour::White},
+    {459, 1, 459, 367, LineColour::White},
+}};
 
 // The pixels a one-pixel line covers: from its first point up to, not including, its last.
 constexpr QRect linePixels(const Line &line)

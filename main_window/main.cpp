@@ -1,3 +1,4 @@
+#include "main_window/accessible_factory.h"
 #include "main_window/centring.h"
 #include "main_window/main_window.h"
 #include "main_window/page_window.h"
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     // Ties the window to its menu entry, so that a dock shows the game's icon and can pin it.
     QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     installQtTranslation();
+    installAccessibleFactory();
 
     QtPlatform platform;
     MainWindow window(platform);

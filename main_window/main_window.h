@@ -1,45 +1,33 @@
 #pragma once
 
-#include "game/game.h"
-#include "main_window/board_widget.h"
-#include "main_window/records_panel_view.h"
-#include "main_window/status_column.h"
-#include "records/record_table.h"
-#include "records/records_panel.h"
+#include "game/game_session.h"
+#include "main_window/client_area.h"
 
 #include <QMainWindow>
 #include <QTimer>
+#include <chrono>
 
 class Platform;
 
-// Главное_окно: the board, the status column, the menus and the panel of best results. It owns
-// the game and the table, turns its events into their calls, and shows what they hold.
+// Главное_окно: the client area under the menus, and the stopwatch. It owns the session, turns
+// its events into the session's calls, and shows what the session holds.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // Builds every control, then runs the load handler; the caller shows the window.
-    explicit MainWindow(Platform &platform);
+    // Builds every control, then runs the load handler; the caller shows the window. The
+    // stopwatch ticks once a second in play; a test may give it a shorter tick.
+    explicit MainWindow(Platform &platform,
+                        std::chrono::milliseconds tick = std::chrono::seconds(1));
 
-    Game &game() { return m_game; }
-    const RecordTable &table() const { return m_table; }
-    RecordsPanel &panel() { return m_panel; }
-    BoardWidget &board() { return m_board; }
-    RecordsPanelView &panelView() { return m_panelView; }
-    StatusColumn &status() { return m_status; }
-    QTimer &stopwatch() { return Секундомер; }
+    const GameSession &session() const { return m_session; }
 
 private:
     void buildMenus();
-    void refresh();
 
     Platform &m_platform;
     QTimer Секундомер;
-    RecordTable m_table;
-    RecordsPanel m_panel;
-    Game m_game;
-    BoardWidget m_board;
-    StatusColumn m_status;
-    RecordsPanelView m_panelView;
+    GameSession m_session;
+    ClientArea m_client;
 };

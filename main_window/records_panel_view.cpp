@@ -1,8 +1,7 @@
 #include "main_window/records_panel_view.h"
 
+#include "game/game_session.h"
 #include "main_window/layout.h"
-#include "records/record_table.h"
-#include "records/records_panel.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -50,21 +49,21 @@ QPushButton *makeButton(QWidget &panel, const QString &name, QRect place, const 
 
 } // namespace
 
-RecordsPanelView::RecordsPanelView(QWidget &surface, RecordsPanel &panel, const RecordTable &table)
+RecordsPanelView::RecordsPanelView(QWidget &surface, GameSession &session)
     : QWidget(&surface)
-    , m_panel(panel)
-    , m_table(table)
+    , m_session(session)
 {
     setGeometry(layout::kPanel);
     hide();
-    connect(&panel, &RecordsPanel::changed, this, [this] {
-        if (m_panel.isVisible && !Кнопка_ок)
+    const RecordsPanel &panel = session.panel();
+    connect(&panel, &RecordsPanel::changed, this, [this, &panel] {
+        if (panel.isOnScreen() && !Кнопка_ок)
             build();
-        setVisible(m_panel.isVisible);
+        setVisible(panel.isOnScreen());
     });
     connect(&panel, &RecordsPanel::opened, this,
             [this] { Кнопка_ок->setFocus(Qt::OtherFocusReason); });
-    connect(&table, &RecordTable::textChanged, this, [this] {
+    connect(&session.table(), &RecordTable::textChanged, this, [this] {
         if (Таблица_рекордов)
             showText();
     });
@@ -105,15 +104,15 @@ void RecordsPanelView::build()
     Лучшие_результаты->setFont(pixelFont(layout::kPanelTitleFont));
     Лучшие_результаты->setEnabled(false);
 
-    connect(Кнопка_ок, &QPushButton::clicked, &m_panel, &RecordsPanel::Кнопка_ок_Click);
-    connect(Кнопка_очистить, &QPushButton::clicked, &m_panel, &RecordsPanel::Кнопка_очистить_Click);
+    connect(Кнопка_ок, &QPushButton::clicked, this, [this] { m_session.closeRecords(); });
+    connect(Кнопка_очистить, &QPushButton::clicked, this, [this] { m_session.clearRecords(); });
     showText();
 }
 
 // The table keeps CR LF between its lines; the text box breaks lines on LF alone.
 void RecordsPanelView::showText()
 {
-    const QString lines = QString(m_table.Таблица_рекордов).replace(QStringLiteral("\r\n"), "\n");
+    const QString lines = QString(m_session.table().text()).replace(QStringLiteral("\r\n"), "\n");
     Таблица_рекордов->setPlainText(lines);
     // A screen reader speaks the focused button's description as the panel opens: the table
     // follows its tooltip there, line by line.

@@ -4,8 +4,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
-class RecordTable;
-class RecordsPanel;
+class GameSession;
 
 // The panel of best results over the board: five controls shown and hidden as one.
 class RecordsPanelView : public QWidget
@@ -13,8 +12,13 @@ class RecordsPanelView : public QWidget
     Q_OBJECT
 
 public:
-    RecordsPanelView(QWidget &surface, RecordsPanel &panel, const RecordTable &table);
+    RecordsPanelView(QWidget &surface, GameSession &session);
 
+private:
+    void build();
+    void showText();
+
+    GameSession &m_session;
     // Made when the panel is first shown: a start with the panel hidden, as every start is, has
     // no use for them before its first paint.
     QPushButton *Рамка_таблицы_рекордов = nullptr;
@@ -22,11 +26,4 @@ public:
     QPushButton *Кнопка_ок = nullptr;
     QPushButton *Кнопка_очистить = nullptr;
     QPushButton *Лучшие_результаты = nullptr;
-
-private:
-    void build();
-    void showText();
-
-    RecordsPanel &m_panel;
-    const RecordTable &m_table;
 };

@@ -3,9 +3,25 @@
 #include "game/game.h"
 #include "main_window/layout.h"
 
-#include <QAccessibleWidget>
+#include <algorithm>
 
 namespace {
+
+const layout::StatusLabel &entryNamed(std::string_view name)
+{
+    return *std::ranges::find_if(layout::kStatusLabels, [name](const layout::StatusLabel &entry) {
+        return entry.name == name;
+    });
+}
+
+// A value label shares its tooltip with the caption above it.
+QString captionOf(const layout::StatusLabel &value)
+{
+    return QString::fromUtf8(
+        std::ranges::find_if(layout::kStatusLabels, [&value](const layout::StatusLabel &entry) {
+            return entry.caption && entry.toolTip == value.toolTip;
+        })->caption);
+}
 
 QLabel *makeLabel(QWidget &parent, const layout::StatusLabel &entry, QPoint origin)
 {
@@ -29,37 +45,19 @@ QLabel *makeLabel(QWidget &parent, const layout::StatusLabel &entry, QPoint orig
     return label;
 }
 
-// A value label shares its tooltip with the caption above it.
-QString captionOf(const QLabel &value)
+// The region the value labels cover, where this widget takes the mouse.
+QRegion valuesRegion()
 {
-    for (const layout::StatusLabel &entry : layout::kStatusLabels) {
-        if (entry.caption && value.toolTip() == QString::fromUtf8(entry.toolTip))
-            return QString::fromUtf8(entry.caption);
-    }
-    return {};
-}
-
-// Setting the name tells assistive technology of the change, when any listens.
-void showValue(QLabel *label, const QString &value)
-{
-    if (label->text() == value)
-        return;
-    label->setText(value);
-    const QString caption = captionOf(*label);
-    label->setAccessibleName(value.isEmpty() ? caption : caption + QStringLiteral(": ") + value);
-}
-
-QAccessibleInterface *statusBar(const QString &className, QObject *object)
-{
-    if (className == QLatin1StringView("StatusColumn") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StatusBar);
-    return nullptr;
+    QRegion values;
+    for (const layout::StatusLabel &entry : layout::kStatusLabels)
+        values += entry.caption ? QRect() : entry.place;
+    return values;
 }
 
 } // namespace
 
 // The captions on the surface, and this widget with the values over them, so that each value
-// label covers the bottom of the caption above it.
+// label covers the bottom of the caption above it. The labels are made back to front.
 StatusColumn::StatusColumn(QWidget &surface)
     : QWidget(&surface)
 {
@@ -68,27 +66,22 @@ StatusColumn::StatusColumn(QWidget &surface)
             makeLabel(surface, entry, QPoint());
     }
     raise();
-    QRegion values;
-    for (const layout::StatusLabel &entry : layout::kStatusLabels)
-        values += entry.caption ? QRect() : entry.place;
+    const QRegion values = valuesRegion();
     const QPoint origin = values.boundingRect().topLeft();
     setGeometry(values.boundingRect());
     // Only the values take the mouse: the captions between them keep their tooltips.
     setMask(values.translated(-origin));
-    for (const layout::StatusLabel &entry : layout::kStatusLabels) {
-        if (!entry.caption)
-            makeLabel(*this, entry, origin);
-    }
-    QAccessible::installFactory(statusBar);
-    const auto value = [this](const char *name) {
-        return findChild<QLabel *>(QLatin1StringView(name), Qt::FindDirectChildrenOnly);
+    // In the order a screen reader reads them.
+    const auto value = [this, origin](const char *name) {
+        const layout::StatusLabel &entry = entryNamed(name);
+        const Value made {makeLabel(*this, entry, origin), captionOf(entry)};
+        made.label->setAccessibleName(made.caption);
+        return made;
     };
     lblLead = value("lblLead");
     lblFox = value("lblFox");
     lblTime = value("lblTime");
     lblPoint = value("lblPoint");
-    for (QLabel *label : {lblLead, lblFox, lblTime, lblPoint})
-        label->setAccessibleName(captionOf(*label));
 }
 
 void StatusColumn::showValues(const StatusCaptions &captions)
@@ -97,4 +90,14 @@ void StatusColumn::showValues(const StatusCaptions &captions)
     showValue(lblFox, captions.lblFox);
     showValue(lblTime, captions.lblTime);
     showValue(lblPoint, captions.lblPoint);
+}
+
+// Setting the name tells assistive technology of the change, when any listens.
+void StatusColumn::showValue(Value &value, const QString &text)
+{
+    if (value.label->text() == text)
+        return;
+    value.label->setText(text);
+    value.label->setAccessibleName(text.isEmpty() ? value.caption
+                                                  : value.caption + QStringLiteral(": ") + text);
 }

@@ -10,40 +10,30 @@ RecordTable::RecordTable(Platform &platform, qint16 bestPossible)
     , m_bestPossible(bestPossible)
 { }
 
-void RecordTable::Чтение_таблицы_рекордов_из_файла(const Then &then)
+TableChange RecordTable::Чтение_таблицы_рекордов_из_файла()
 {
-    Изменить_таблицу([](const RecordRows &rows) { return rows; }, then);
+    return Изменить_таблицу([](const RecordRows &rows) { return rows; });
 }
 
-void RecordTable::Очистить_таблицу_рекордов(const Then &then)
+TableChange RecordTable::Очистить_таблицу_рекордов()
 {
-    Изменить_таблицу([](const RecordRows &) { return RecordRows(); }, then);
+    return Изменить_таблицу([](const RecordRows &) { return RecordRows(); });
 }
 
-bool RecordTable::Внести_в_таблицу_новый_рекорд(qint16 очки, const Then &then)
+bool RecordTable::qualifies(qint16 очки)
 {
-    // Another copy of the game may have filled the table since this one last looked.
     Взять_таблицу_из_файла(RecordStorage(m_platform));
-    if (!qualifies(m_rows, очки))
-        return false;
-    // Asked before the lock is taken: the player may keep the box open for as long as they like.
-    m_platform.askText(
-        QStringLiteral("Введите Ваше имя (не более 10-и символов)"), QStringLiteral("Ввод"),
-        Последнее_имя,
-        [this, очки, then](const QString &answer) { enterResult(answer, очки, then); });
-    return true;
+    return ::qualifies(m_rows, очки);
 }
 
-void RecordTable::enterResult(const QString &answer, qint16 очки, const Then &then)
+TableChange RecordTable::Внести_в_таблицу_новый_рекорд(const QString &answer, qint16 очки)
 {
     // Held as the file will hold it, so the panel and the next default show what was saved.
     Последнее_имя = storableName(answer);
     RecordRow result {Последнее_имя.leftJustified(kNameLength), очки};
     if (result.name == RecordRow().name)
         result.name = QStringLiteral("Anonymous ");
-    // Judged again on the file's table: a result that no longer beats its tenth row leaves it as
-    // it is.
-    Изменить_таблицу([&result](const RecordRows &rows) { return withResult(rows, result); }, then);
+    return Изменить_таблицу([&result](const RecordRows &rows) { return withResult(rows, result); });
 }
 
 void RecordTable::Взять_таблицу_из_файла(const RecordStorage &storage)
@@ -58,26 +48,27 @@ void RecordTable::Взять_таблицу_из_файла(const RecordStorage 
     Вывести_таблицу_рекордов_в_TextBox();
 }
 
-void RecordTable::Изменить_таблицу(const Change &change, const Then &then)
+TableChange RecordTable::Изменить_таблицу(const Change &change)
 {
     RecordStorage storage(m_platform);
-    storage.tellLateFailuresTo([this](const QString &failure) { tellSaveFailed(failure, {}); });
+    storage.tellLateFailuresTo([this](const QString &failure) {
+        tellIfNotSaved({false, failure});
+    });
     Взять_таблицу_из_файла(storage);
     m_rows = change(m_rows);
-    const std::optional<QString> failure = Полностью_обновить_таблицу_рекордов(storage);
-    if (!failure) {
+    return {Файл_испорчен, Полностью_обновить_таблицу_рекордов(storage)};
+}
+
+void RecordTable::tellIfNotSaved(const TableChange &change, const Then &then)
+{
+    if (!change.failure) {
         if (then)
             then();
         return;
     }
-    tellSaveFailed(*failure, then);
-}
-
-void RecordTable::tellSaveFailed(const QString &failure, const Then &then)
-{
     m_platform.showMessage(QStringLiteral("Не удалось записать таблицу рекордов в файл\n%1\n\n"
                                           "Рекорды сохранятся только до выхода из игры.")
-                               .arg(failure),
+                               .arg(*change.failure),
                            QStringLiteral("Ошибка"), Platform::Icon::Critical, then);
 }
 

@@ -9,21 +9,21 @@ RecordsPanel::RecordsPanel(RecordTable &table)
 void RecordsPanel::Рекорды_Click()
 {
     Таблица_показана = true;
-    isVisible = true;
+    m_onScreen = true;
     emit changed();
     emit opened();
 }
 
 void RecordsPanel::Кнопка_ок_Click()
 {
-    isVisible = false;
+    m_onScreen = false;
     Таблица_показана = false;
     emit changed();
 }
 
-// No question and no undo: the panel stays open on the empty m_table.
+// No question and no undo: the panel stays open on the empty table.
 void RecordsPanel::Кнопка_очистить_Click()
 {
-    m_table.Очистить_таблицу_рекордов();
+    m_table.tellIfNotSaved(m_table.Очистить_таблицу_рекордов());
     emit changed();
 }

@@ -4,7 +4,8 @@
 
 class RecordTable;
 
-// The panel of best results over the board: its two buttons and whether it is on screen.
+// The panel of best results over the board: its two buttons, whether it is on screen, and whether
+// cells take presses meanwhile.
 class RecordsPanel : public QObject
 {
     Q_OBJECT
@@ -15,11 +16,12 @@ public:
     void Рекорды_Click();
     void Кнопка_ок_Click();
     void Кнопка_очистить_Click();
+    // A new game: cells take presses again at once, while the panel stays on screen until its own
+    // button closes it.
+    void takePressesAgain() { Таблица_показана = false; }
 
-    // Presses on cells are ignored while this is set. A new game clears it and leaves the panel on
-    // screen, so it can differ from isVisible.
-    bool Таблица_показана = false;
-    bool isVisible = false;
+    bool takesPresses() const { return !Таблица_показана; }
+    bool isOnScreen() const { return m_onScreen; }
 
 signals:
     void changed();
@@ -28,4 +30,6 @@ signals:
 
 private:
     RecordTable &m_table;
+    bool Таблица_показана = false;
+    bool m_onScreen = false;
 };

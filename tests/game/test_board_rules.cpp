@@ -84,9 +84,9 @@ void BoardRulesTest::testPlacementGivesFiveDistinctCells()
 {
     // Every new game hides exactly five foxes, whatever the previous game held.
     GameFixture fixture;
-    fixture.game.Загрузка();
+    fixture.session.load();
     for (int game = 0; game < 50; ++game) {
-        fixture.game.Новая_игра_Click();
+        fixture.session.newGame();
         QCOMPARE(std::count(fixture.state().Лисы.begin(), fixture.state().Лисы.end(), true),
                  kFoxCount);
     }
@@ -97,7 +97,7 @@ void BoardRulesTest::testPlacementDropsRepeatedDraws()
     // A draw that lands on a fox already placed is dropped, not counted.
     GameFixture fixture;
     fixture.platform.placeFoxesAt({7, 7, 7, 12, 12, 99, 0, 50});
-    fixture.game.Загрузка();
+    fixture.session.load();
     for (int cell : {7, 12, 99, 0, 50})
         QVERIFY2(fixture.state().Лисы[cell], qPrintable(QString::number(cell)));
     QVERIFY(fixture.platform.randoms.isEmpty());
@@ -114,10 +114,11 @@ public:
 void BoardRulesTest::testPlacementCoversBoardEvenly()
 {
     // Each cell is as likely as any other to hide a fox.
-    GameFixture fixture;
+    QTemporaryDir folder;
     SeededPlatform platform;
-    platform.directory = fixture.folder.path();
-    Game game(platform, fixture.table, fixture.panel);
+    platform.directory = folder.path();
+    RecordTable table(platform, kBestResult);
+    Game game(platform, table);
     const int games = 20000;
     std::array<int, kCellCount> hits {};
     for (int g = 0; g < games; ++g) {
@@ -175,7 +176,7 @@ void BoardRulesTest::testDirectionFinder()
     QFETCH(int, number);
     GameFixture fixture;
     fixture.startWith(board);
-    QCOMPARE(fixture.game.Пеленгатор(cell), number);
+    QCOMPARE(fixture.game().Пеленгатор(cell), number);
 }
 
 void BoardRulesTest::testFoundFoxesStillCount()
@@ -184,11 +185,11 @@ void BoardRulesTest::testFoundFoxesStillCount()
     GameFixture fixture;
     fixture.startWith({"F.........", "..........", "..........", "..........", "..........",
                        "..........", "..........", "..F.F.F...", "..........", "........F."});
-    QCOMPARE(fixture.game.Пеленгатор(77), 4);
+    QCOMPARE(fixture.game().Пеленгатор(77), 4);
     fixture.press(0, 0);
     fixture.press(7, 4);
     fixture.press(7, 7);
-    QCOMPARE(fixture.game.cellView(77).number, 4);
+    QCOMPARE(fixture.game().cellView(77).number, 4);
 }
 
 QTEST_GUILESS_MAIN(BoardRulesTest)

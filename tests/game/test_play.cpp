@@ -36,14 +36,14 @@ void PlayTest::testScriptedGame()
 
     f.press(9, 4); // column 4 holds 24, a diagonal holds 72
     QVERIFY(f.stopwatchRunning);
-    QCOMPARE(f.game.cellView(94).number, 2);
+    QCOMPARE(f.game().cellView(94).number, 2);
     QCOMPARE(f.captions().lblLead, QStringLiteral("1"));
     QCOMPARE(f.captions().lblPoint, QStringLiteral("290"));
     QCOMPARE(f.captions().lblFox, QString());
     QCOMPARE(f.flagCount(), 0);
 
     f.press(3, 1); // no fox on its lines: row 9, column 9, diagonals 7 and 4
-    QCOMPARE(f.game.cellView(31).number, 0);
+    QCOMPARE(f.game().cellView(31).number, 0);
     QCOMPARE(f.flagCount(), 29);
     QVERIFY(f.state().Флаг[30] && f.state().Флаг[91] && f.state().Флаг[97] && f.state().Флаг[4]);
     QVERIFY(!f.state().Флаг[31] && !f.state().Флаг[94]);
@@ -56,7 +56,7 @@ void PlayTest::testScriptedGame()
 
     f.press(4, 2); // flagged: opening takes the flag away
     QVERIFY(!f.state().Флаг[42]);
-    QCOMPARE(f.game.cellView(42).number, 2);
+    QCOMPARE(f.game().cellView(42).number, 2);
     QCOMPARE(f.flagCount(), 28);
 
     f.press(9, 4, Game::Button::Right); // its lines get flags, foxes not yet found included
@@ -65,10 +65,10 @@ void PlayTest::testScriptedGame()
     QCOMPARE(f.captions().lblLead, QStringLiteral("3"));
 
     f.press(0, 0);
-    QCOMPARE(f.game.cellView(0), (CellView {true, false, -1}));
+    QCOMPARE(f.game().cellView(0), (CellView {true, false, -1}));
     QCOMPARE(f.captions().lblFox, QStringLiteral("1"));
     for (int cell : {24, 57, 72})
-        f.game.Клетка_MouseDown(cell, Game::Button::Left);
+        f.session.press(cell, Game::Button::Left);
     QVERIFY(f.platform.messages.isEmpty());
     QVERIFY(f.stopwatchRunning);
 
@@ -84,9 +84,9 @@ void PlayTest::testScriptedGame()
     QCOMPARE(f.platform.messages[0].icon, Platform::Icon::None);
     // The empty table takes any result above 0: a name is asked and the panel opens on it.
     QCOMPARE(f.platform.questions.size(), 1);
-    QCOMPARE(f.table.rows()[0].points, qint16(220));
-    QVERIFY(f.panel.isVisible);
-    QVERIFY(f.panel.Таблица_показана);
+    QCOMPARE(f.table().rows()[0].points, qint16(220));
+    QVERIFY(f.panel().isOnScreen());
+    QVERIFY(!f.panel().takesPresses());
 }
 
 void PlayTest::testAfterTheGameCellsOpenUncounted()
@@ -95,12 +95,12 @@ void PlayTest::testAfterTheGameCellsOpenUncounted()
     GameFixture f;
     f.startWith(kSampleBoard);
     for (int cell : {0, 24, 57, 72, 89})
-        f.game.Клетка_MouseDown(cell, Game::Button::Left);
-    f.panel.Кнопка_ок_Click();
+        f.session.press(cell, Game::Button::Left);
+    f.session.closeRecords();
     f.tick(); // a stray tick is not expected, but must not count moves
     const QString points = f.captions().lblPoint;
     f.press(3, 1);
-    QCOMPARE(f.game.cellView(31).number, 0);
+    QCOMPARE(f.game().cellView(31).number, 0);
     QVERIFY(f.state().Флаг[30]);
     QCOMPARE(f.state().Ходы, qint16(5));
     QCOMPARE(f.captions().lblLead, QStringLiteral("5"));
@@ -115,10 +115,9 @@ void PlayTest::testEndOfGameWaitsForEachBox()
     GameFixture f;
     f.platform.boxesWait = true;
     f.platform.answers = {QStringLiteral("Anna")};
-    f.table.Чтение_таблицы_рекордов_из_файла();
     f.startWith(kSampleBoard);
     for (int cell : {0, 24, 57, 72, 89})
-        f.game.Клетка_MouseDown(cell, Game::Button::Left);
+        f.session.press(cell, Game::Button::Left);
     const GameState atEnd = f.state();
     const auto strayEvents = [&f] {
         f.press(3, 1);
@@ -130,14 +129,21 @@ void PlayTest::testEndOfGameWaitsForEachBox()
     QVERIFY(f.platform.closeBox());
     QCOMPARE(f.platform.questions.size(), 1);
     strayEvents();
-    QVERIFY(!f.panel.Таблица_показана);
+    QVERIFY(f.panel().takesPresses());
     QVERIFY(f.platform.closeBox());
 
-    QVERIFY(f.panel.Таблица_показана);
+    QVERIFY(!f.panel().takesPresses());
     QVERIFY(!f.platform.closeBox());
     QCOMPARE(f.state().Ходы, atEnd.Ходы);
     QVERIFY(!f.stopwatchRunning);
-    QCOMPARE(f.table.rows()[0], (RecordRow {QStringLiteral("Anna      "), atEnd.Очки}));
+    QCOMPARE(f.table().rows()[0], (RecordRow {QStringLiteral("Anna      "), atEnd.Очки}));
+    // The next game's name entry offers the name entered last.
+    f.platform.boxesWait = false;
+    f.platform.placeFoxesAt(foxesIn(kSampleBoard));
+    f.session.newGame();
+    for (int cell : {0, 24, 57, 72, 89})
+        f.session.press(cell, Game::Button::Left);
+    QCOMPARE(f.platform.questions.last().defaultAnswer, QStringLiteral("Anna"));
 }
 
 void PlayTest::testPointsPerOpenedCell_data()
@@ -239,14 +245,14 @@ void PlayTest::testPressesIgnoredWhilePanelShown()
     // While the panel is shown a press does nothing at all, not even start the stopwatch.
     GameFixture f;
     f.startWith(kSampleBoard);
-    f.panel.Рекорды_Click();
+    f.session.showRecords();
     for (Game::Button button : {Game::Button::Left, Game::Button::Right, Game::Button::Middle})
         f.press(9, 4, button);
     QVERIFY(!f.stopwatchRunning);
     QVERIFY(f.state().Первый_ход);
     QVERIFY(!f.state().Открытые[94]);
     QCOMPARE(f.flagCount(), 0);
-    f.panel.Кнопка_ок_Click();
+    f.session.closeRecords();
     f.press(9, 4);
     QVERIFY(f.state().Открытые[94]);
 }
@@ -257,7 +263,7 @@ void PlayTest::testPanelDoesNotStopStopwatch()
     GameFixture f;
     f.startWith(kSampleBoard);
     f.press(9, 4);
-    f.panel.Рекорды_Click();
+    f.session.showRecords();
     QVERIFY(f.stopwatchRunning);
     f.tick(5);
     QCOMPARE(f.captions().lblPoint, QStringLiteral("289"));
@@ -274,13 +280,13 @@ void PlayTest::testNewGameResets()
     f.press(9, 9, Game::Button::Right);
     f.tick();
     f.platform.placeFoxesAt({11, 22, 33, 44, 55});
-    f.game.Новая_игра_Click();
+    f.session.newGame();
     QVERIFY(!f.stopwatchRunning);
     for (const QString &caption :
          {f.captions().lblLead, f.captions().lblFox, f.captions().lblTime, f.captions().lblPoint})
         QCOMPARE(caption, QString());
     for (int i = 0; i < kCellCount; ++i)
-        QCOMPARE(f.game.cellView(i), CellView());
+        QCOMPARE(f.game().cellView(i), CellView());
     QVERIFY(!f.state().Лисы[0] && f.state().Лисы[11] && f.state().Лисы[55]);
     QCOMPARE(f.state().Очки, qint16(300));
     QVERIFY(f.state().Первый_ход && !f.state().Конец_игры);
@@ -293,10 +299,10 @@ void PlayTest::testNewGameWithPanelShown()
     // A new game lets cells take presses again at once, but leaves the panel on screen.
     GameFixture f;
     f.startWith(kSampleBoard);
-    f.panel.Рекорды_Click();
-    f.game.Новая_игра_Click();
-    QVERIFY(f.panel.isVisible);
-    QVERIFY(!f.panel.Таблица_показана);
+    f.session.showRecords();
+    f.session.newGame();
+    QVERIFY(f.panel().isOnScreen());
+    QVERIFY(f.panel().takesPresses());
     f.press(2, 2);
     QVERIFY(f.state().Открытые[22]);
 }
@@ -326,12 +332,12 @@ void PlayTest::testResultEqualToTenthDoesNotEnter()
     QVERIFY(storeTable(f.folder.path(), full));
     f.startWith(kSampleBoard);
     for (int cell : {0, 24, 57, 72, 89})
-        f.game.Клетка_MouseDown(cell, Game::Button::Left);
+        f.session.press(cell, Game::Button::Left);
     QCOMPARE(f.state().Очки, qint16(kBestResult));
     QCOMPARE(f.platform.messages.size(), 1);
     QVERIFY(f.platform.questions.isEmpty());
-    QVERIFY(!f.panel.isVisible);
-    QVERIFY(!f.panel.Таблица_показана);
+    QVERIFY(!f.panel().isOnScreen());
+    QVERIFY(f.panel().takesPresses());
 }
 
 QTEST_GUILESS_MAIN(PlayTest)

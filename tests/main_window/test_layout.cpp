@@ -20,16 +20,16 @@ void LayoutTest::testHitTest_data()
 {
     QTest::addColumn<QPoint>("pixel");
     QTest::addColumn<int>("cell");
-    QTest::newRow("first pixel of cell 0, on the grid lines") << QPoint(24, 24) << 0;
-    QTest::newRow("last pixel of cell 0") << QPoint(55, 55) << 0;
-    QTest::newRow("left grid line of cell 1") << QPoint(56, 30) << 1;
-    QTest::newRow("top grid line of cell 10") << QPoint(30, 56) << 10;
-    QTest::newRow("last pixel of cell 99") << QPoint(343, 343) << 99;
-    QTest::newRow("right edge line") << QPoint(344, 100) << -1;
-    QTest::newRow("bottom edge line") << QPoint(100, 344) << -1;
-    QTest::newRow("board frame left") << QPoint(23, 100) << -1;
-    QTest::newRow("board frame top") << QPoint(100, 16) << -1;
-    QTest::newRow("status column") << QPoint(400, 80) << -1;
+    // On the board, whose top left pixel is the first of cell 0.
+    QTest::newRow("first pixel of cell 0, on the grid lines") << QPoint(0, 0) << 0;
+    QTest::newRow("last pixel of cell 0") << QPoint(31, 31) << 0;
+    QTest::newRow("left grid line of cell 1") << QPoint(32, 6) << 1;
+    QTest::newRow("top grid line of cell 10") << QPoint(6, 32) << 10;
+    QTest::newRow("last pixel of cell 99") << QPoint(319, 319) << 99;
+    QTest::newRow("right edge line") << QPoint(320, 76) << -1;
+    QTest::newRow("bottom edge line") << QPoint(76, 320) << -1;
+    QTest::newRow("left of the board, on its frame") << QPoint(-1, 76) << -1;
+    QTest::newRow("above the board, on its frame") << QPoint(76, -8) << -1;
 }
 
 void LayoutTest::testHitTest()
@@ -53,22 +53,24 @@ void LayoutTest::testEveryCellRoundTrips()
 
 void LayoutTest::testLinePixels_data()
 {
-    QTest::addColumn<int>("line");
+    QTest::addColumn<QRect>("covered");
     QTest::addColumn<QRect>("pixels");
-    QTest::newRow("grid top") << 0 << QRect(24, 24, 320, 1);
-    QTest::newRow("grid right") << 2 << QRect(344, 24, 1, 320);
-    QTest::newRow("frame bottom reaches one pixel further") << 25 << QRect(16, 352, 337, 1);
-    QTest::newRow("sunken edge top runs leftwards") << 30 << QRect(1, 0, 460, 1);
-    QTest::newRow("bottom bevel") << 36 << QRect(1, 367, 458, 1);
-    QTest::newRow("right bevel") << 37 << QRect(459, 1, 1, 366);
+    QTest::newRow("grid top, on the board") << linePixels(kGridLines[0]) << QRect(0, 0, 320, 1);
+    QTest::newRow("grid right") << linePixels(kGridLines[2]) << QRect(320, 0, 1, 320);
+    QTest::newRow("frame bottom reaches one pixel further")
+        << linePixels(kFrameLines[3]) << QRect(16, 352, 337, 1);
+    QTest::newRow("sunken edge top runs leftwards")
+        << linePixels(kFrameLines[8]) << QRect(1, 0, 460, 1);
+    QTest::newRow("bottom bevel") << linePixels(kFrameLines[14]) << QRect(1, 367, 458, 1);
+    QTest::newRow("right bevel") << linePixels(kFrameLines[15]) << QRect(459, 1, 1, 366);
 }
 
 void LayoutTest::testLinePixels()
 {
     // A line covers its first point up to, not including, its last.
-    QFETCH(int, line);
+    QFETCH(QRect, covered);
     QFETCH(QRect, pixels);
-    QCOMPARE(linePixels(kLines[line]), pixels);
+    QCOMPARE(covered, pixels);
 }
 
 QTEST_GUILESS_MAIN(LayoutTest)

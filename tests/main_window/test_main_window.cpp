@@ -1,3 +1,4 @@
+#include "main_window/accessible_factory.h"
 #include "main_window/layout.h"
 #include "main_window/main_window.h"
 #include "support/board_picture.h"
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPointingDevice>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -41,6 +43,7 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installAccessibleFactory(); }
     void init();
     void cleanup();
 
@@ -71,18 +74,29 @@ private slots:
     void testAccessibleBoard();
 
 private:
-    QImage grabBoard() { return window->board().grab().toImage(); }
+    // The window's parts, found as a test finds them: by their types and names.
+    BoardWidget &board() { return *window->findChild<BoardWidget *>(); }
+    QWidget *client() { return window->centralWidget(); }
+    QLabel *label(const char *name) { return window->findChild<QLabel *>(name); }
+    QWidget *panelView() { return window->findChild<RecordsPanelView *>(); }
+    template<typename Control = QPushButton> Control *onPanel(const char *name)
+    {
+        return window->findChild<Control *>(name);
+    }
+    const QTimer &stopwatch() { return *window->findChild<QTimer *>("Секундомер"); }
+    const Game &game() { return window->session().game(); }
+    QImage grabBoard() { return board().grab().toImage(); }
     void click(int cell, Qt::MouseButton button)
     {
-        QTest::mouseClick(&window->board(), button, {}, layout::cellTopLeft(cell) + QPoint(10, 10));
+        QTest::mouseClick(&board(), button, {}, layout::cellTopLeft(cell) + QPoint(10, 10));
     }
-    void start();
+    void start(std::chrono::milliseconds tick = std::chrono::seconds(1));
     void playToTheEnd()
     {
         for (int cell : foxesIn(kSampleBoard))
             click(cell, Qt::LeftButton);
     }
-    QPushButton *closeButton() { return window->panelView().Кнопка_ок; }
+    QPushButton *closeButton() { return onPanel("Кнопка_ок"); }
 
     std::unique_ptr<QTemporaryDir> folder;
     FakePlatform platform;
@@ -98,9 +112,9 @@ void MainWindowTest::init()
 }
 
 // Built after the test has set up the platform, as the program builds it after its platform.
-void MainWindowTest::start()
+void MainWindowTest::start(std::chrono::milliseconds tick)
 {
-    window = std::make_unique<MainWindow>(platform);
+    window = std::make_unique<MainWindow>(platform, tick);
     window->show();
     QApplication::setActiveWindow(window.get());
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -121,8 +135,8 @@ void MainWindowTest::testWindowIsFixed()
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
     QCOMPARE(window->windowTitle(), QStringLiteral("Зарнак"));
-    QVERIFY(!window->stopwatch().isActive());
-    QCOMPARE(window->stopwatch().interval(), 1000);
+    QVERIFY(!stopwatch().isActive());
+    QCOMPARE(stopwatch().interval(), 1000);
 }
 
 void MainWindowTest::testMenus()
@@ -144,8 +158,8 @@ void MainWindowTest::testGridAndFrame()
 {
     // Grid lines every 32 pixels from 24 in the window-text colour, and the two bevels.
     start();
-    const QImage image = grabBoard();
-    const QPalette palette = window->board().palette();
+    const QImage image = client()->grab().toImage();
+    const QPalette palette = board().palette();
     const QColor text = palette.color(QPalette::WindowText);
     for (int k = 0; k <= 10; ++k) {
         QCOMPARE(pixel(image, 24 + 32 * k, 200), text);
@@ -165,41 +179,40 @@ void MainWindowTest::testGridAndFrame()
     QCOMPARE(pixel(image, 459, 100), QColor(255, 255, 255));
     QCOMPARE(pixel(image, 370, 300), QColor(192, 192, 192)); // window background
     QCOMPARE(pixel(image, 40, 40), palette.color(QPalette::Button)); // an empty cell
+    QCOMPARE(pixel(image, 344, 344), palette.color(QPalette::Button)); // the grid's far corner
 }
 
 void MainWindowTest::testStatusColumn()
 {
     // Eight labels at their rectangles; the value labels in front of their captions.
     start();
-    const StatusColumn &status = window->status();
-    const auto onBoard = [this](const QLabel *label) {
-        return QRect(label->mapTo(&window->board(), QPoint()), label->size());
+    const auto onClient = [this](const QLabel *shown) {
+        return QRect(shown->mapTo(client(), QPoint()), shown->size());
     };
-    QCOMPARE(onBoard(status.lblLead), QRect(392, 72, 33, 20));
-    QCOMPARE(onBoard(status.lblFox), QRect(392, 128, 33, 20));
-    QCOMPARE(onBoard(status.lblTime), QRect(392, 184, 33, 20));
-    QCOMPARE(onBoard(status.lblPoint), QRect(392, 240, 33, 20));
-    QCOMPARE(status.lblPoint->toolTip(), QStringLiteral("Заработанные очки"));
-    QCOMPARE(status.lblTime->font().pixelSize(), layout::kValueFont.pixels);
-    const QImage image = grabBoard();
+    QCOMPARE(onClient(label("lblLead")), QRect(392, 72, 33, 20));
+    QCOMPARE(onClient(label("lblFox")), QRect(392, 128, 33, 20));
+    QCOMPARE(onClient(label("lblTime")), QRect(392, 184, 33, 20));
+    QCOMPARE(onClient(label("lblPoint")), QRect(392, 240, 33, 20));
+    QCOMPARE(label("lblPoint")->toolTip(), QStringLiteral("Заработанные очки"));
+    QCOMPARE(label("lblTime")->font().pixelSize(), layout::kValueFont.pixels);
+    const QImage image = client()->grab().toImage();
     QCOMPARE(pixel(image, 408, 85), QColor(192, 255, 255));
     QCOMPARE(pixel(image, 392, 57), QColor(192, 192, 192)); // the caption "Ходы"
     // The caption ends at 75 and lblLead starts at 72: the value label covers the overlap.
-    QCOMPARE(window->board().childAt(408, 74), status.lblLead);
-    QCOMPARE(window->board().childAt(408, 184), status.lblTime);
+    QCOMPARE(client()->childAt(408, 74), label("lblLead"));
+    QCOMPARE(client()->childAt(408, 184), label("lblTime"));
     // Between the values the caption takes the mouse, and shows its tooltip.
-    QCOMPARE(window->board().childAt(408, 115)->objectName(), QStringLiteral("Label2"));
+    QCOMPARE(client()->childAt(408, 115)->objectName(), QStringLiteral("Label2"));
 }
 
 void MainWindowTest::testEmptyBoardAfterReset()
 {
     // After start the board holds no fox, flag or number and the status values are empty.
     start();
-    for (QLabel *label : {window->status().lblLead, window->status().lblFox,
-                          window->status().lblTime, window->status().lblPoint})
+    for (QLabel *label : {label("lblLead"), label("lblFox"), label("lblTime"), label("lblPoint")})
         QCOMPARE(label->text(), QString());
     const QImage image = grabBoard();
-    const QColor face = window->board().palette().color(QPalette::Button);
+    const QColor face = board().palette().color(QPalette::Button);
     for (int i = 0; i < 100; ++i) {
         const QPoint corner = layout::cellTopLeft(i);
         for (int d = 1; d < 32; d += 5)
@@ -211,18 +224,18 @@ void MainWindowTest::testMousePresses()
 {
     // Left opens, right flags, and a first middle press starts the stopwatch.
     start();
-    const Game &game = window->game();
+    const Game &game = this->game();
     click(55, Qt::MiddleButton);
-    QVERIFY(window->stopwatch().isActive());
+    QVERIFY(stopwatch().isActive());
     QCOMPARE(game.cellView(55), CellView());
     click(56, Qt::RightButton);
     QVERIFY(game.cellView(56).flag);
     click(1, Qt::LeftButton);
     QCOMPARE(game.cellView(1).number, 2);
-    QCOMPARE(window->status().lblLead->text(), QStringLiteral("1"));
-    QCOMPARE(window->status().lblPoint->text(), QStringLiteral("290"));
+    QCOMPARE(label("lblLead")->text(), QStringLiteral("1"));
+    QCOMPARE(label("lblPoint")->text(), QStringLiteral("290"));
     // The first pixel of a cell, on its grid lines, belongs to it.
-    QTest::mouseClick(&window->board(), Qt::RightButton, {}, layout::cellTopLeft(77));
+    QTest::mouseClick(&board(), Qt::RightButton, {}, layout::cellTopLeft(77));
     QVERIFY(game.cellView(77).flag);
 }
 
@@ -230,10 +243,10 @@ void MainWindowTest::testPressOnEdgeLineReachesNoCell()
 {
     // The grid's right edge line belongs to no cell: a press there does not even start the game.
     start();
-    QTest::mouseClick(&window->board(), Qt::LeftButton, {}, QPoint(344, 30));
-    QTest::mouseClick(&window->board(), Qt::LeftButton, {}, QPoint(30, 344));
-    QVERIFY(window->game().state().Первый_ход);
-    QVERIFY(!window->stopwatch().isActive());
+    QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(layout::kGridEnd, 6));
+    QTest::mouseClick(&board(), Qt::LeftButton, {}, QPoint(6, layout::kGridEnd));
+    QVERIFY(game().state().Первый_ход);
+    QVERIFY(!stopwatch().isActive());
 }
 
 void MainWindowTest::testNumbersFlagsAndFoxesArePainted()
@@ -247,7 +260,7 @@ void MainWindowTest::testNumbersFlagsAndFoxesArePainted()
     click(empty, Qt::LeftButton);
     click(flagged, Qt::RightButton);
     const QImage image = grabBoard();
-    const QColor face = window->board().palette().color(QPalette::Button);
+    const QColor face = board().palette().color(QPalette::Button);
     auto differs = [&](int cell) {
         const QPoint corner = layout::cellTopLeft(cell);
         int count = 0;
@@ -261,7 +274,7 @@ void MainWindowTest::testNumbersFlagsAndFoxesArePainted()
     QVERIFY(differs(flagged) > 30);
     const QPoint corner = layout::cellTopLeft(empty);
     QCOMPARE(pixel(image, corner.x(), corner.y() + 10),
-             window->board().palette().color(QPalette::WindowText));
+             board().palette().color(QPalette::WindowText));
 }
 
 void MainWindowTest::testNewGameKey()
@@ -271,52 +284,50 @@ void MainWindowTest::testNewGameKey()
     click(12, Qt::LeftButton);
     click(13, Qt::RightButton);
     QTest::keyClick(window.get(), Qt::Key_F2);
-    QCOMPARE(window->status().lblLead->text(), QString());
-    QCOMPARE(window->game().cellView(13), CellView());
-    QCOMPARE(window->game().cellView(12), CellView());
-    QVERIFY(!window->stopwatch().isActive());
+    QCOMPARE(label("lblLead")->text(), QString());
+    QCOMPARE(game().cellView(13), CellView());
+    QCOMPARE(game().cellView(12), CellView());
+    QVERIFY(!stopwatch().isActive());
 }
 
 void MainWindowTest::testPanel()
 {
     // F3 shows the five controls with the focus on "Закрыть"; Esc leaves them; "Закрыть" hides.
     start();
-    RecordsPanelView &panel = window->panelView();
-    QVERIFY(!panel.isVisible());
+    QWidget *panel = panelView();
+    QVERIFY(!panel->isVisible());
     QTest::keyClick(window.get(), Qt::Key_F3);
-    QVERIFY(panel.isVisible());
-    QCOMPARE(panel.childAt(layout::kPanelTitle.center() - layout::kPanel.topLeft()),
-             panel.Лучшие_результаты);
-    QCOMPARE(QApplication::focusWidget(), panel.Кнопка_ок);
-    QCOMPARE(panel.Таблица_рекордов->toPlainText().count('\n'), 9);
+    QVERIFY(panel->isVisible());
+    QCOMPARE(client()->childAt(layout::kPanelTitle.center()), onPanel("Лучшие_результаты"));
+    QCOMPARE(QApplication::focusWidget(), closeButton());
+    QCOMPARE(onPanel<QTextEdit>("Таблица_рекордов")->toPlainText().count('\n'), 9);
     // Tab runs "Закрыть", "Очистить", the text box, and round again.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), panel.Кнопка_очистить);
+    QCOMPARE(QApplication::focusWidget(), onPanel("Кнопка_очистить"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), panel.Таблица_рекордов);
+    QCOMPARE(QApplication::focusWidget(), onPanel<QTextEdit>("Таблица_рекордов"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), panel.Кнопка_ок);
+    QCOMPARE(QApplication::focusWidget(), closeButton());
     QTest::keyClick(window.get(), Qt::Key_Escape);
-    QVERIFY(panel.isVisible());
+    QVERIFY(panel->isVisible());
     // F2 with the panel shown: presses count again, the panel stays.
     QTest::keyClick(window.get(), Qt::Key_F2);
-    QVERIFY(panel.isVisible());
+    QVERIFY(panel->isVisible());
     click(5, Qt::RightButton);
-    QVERIFY(window->game().cellView(5).flag);
-    QTest::mouseClick(panel.Кнопка_ок, Qt::LeftButton);
-    QVERIFY(!panel.isVisible());
-    QVERIFY(!window->panel().Таблица_показана);
+    QVERIFY(game().cellView(5).flag);
+    QTest::mouseClick(closeButton(), Qt::LeftButton);
+    QVERIFY(!panel->isVisible());
+    QVERIFY(window->session().panel().takesPresses());
 }
 
 void MainWindowTest::testTicksGoOnInModalBox()
 {
     // A running stopwatch keeps ticking while a modal window is open.
-    start();
-    window->stopwatch().setInterval(5);
+    start(std::chrono::milliseconds(5));
     click(0, Qt::MiddleButton);
     window->findChild<QAction *>(QStringLiteral("О_программе"))->trigger();
     QVERIFY(waitForModal());
-    QVERIFY(QTest::qWaitFor([this] { return window->game().state().Секунды > 0; }));
+    QVERIFY(QTest::qWaitFor([this] { return game().state().Секунды > 0; }));
     QVERIFY(!closeModalWith(Qt::Key_Escape).isEmpty());
 }
 
@@ -326,16 +337,16 @@ void MainWindowTest::testRulesAndAboutLeaveGameAlone()
     start();
     click(1, Qt::LeftButton);
     click(5, Qt::RightButton);
-    const GameState before = window->game().state();
+    const GameState before = game().state();
     QTest::keyClick(window.get(), Qt::Key_F1);
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages[0].text, QStringLiteral("Файл справки не найден"));
     window->findChild<QAction *>(QStringLiteral("О_программе"))->trigger();
     QVERIFY(closeModalWith(Qt::Key_Escape).startsWith(QStringLiteral("frmAbout|")));
-    QVERIFY(window->stopwatch().isActive());
-    QCOMPARE(window->game().state().Ходы, before.Ходы);
-    QVERIFY(window->game().state().Флаг == before.Флаг);
-    QVERIFY(!window->game().state().Первый_ход);
+    QVERIFY(stopwatch().isActive());
+    QCOMPARE(game().state().Ходы, before.Ходы);
+    QVERIFY(game().state().Флаг == before.Флаг);
+    QVERIFY(!game().state().Первый_ход);
 }
 
 void MainWindowTest::testExitClosesAtOnce()
@@ -351,10 +362,11 @@ void MainWindowTest::testExitClosesAtOnce()
 void MainWindowTest::testTickShowsInTimeLabel()
 {
     // A tick of the stopwatch shows at once in the time label, the board left as it was.
-    start();
+    start(std::chrono::milliseconds(5));
     click(1, Qt::RightButton);
-    window->game().Секундомер_Timer();
-    QCOMPARE(window->status().lblTime->text(), QStringLiteral("1"));
+    QSignalSpy tick(&stopwatch(), &QTimer::timeout);
+    QVERIFY(tick.wait());
+    QCOMPARE(label("lblTime")->text(), QStringLiteral("1"));
 }
 
 void MainWindowTest::testEndOfGameInWindow()
@@ -378,17 +390,18 @@ void MainWindowTest::testEndOfGameInWindow()
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages[0].title, QStringLiteral("Игра окончена"));
     // The fifth fox looks like the first.
-    const QPoint middle = window->board().mapTo(window.get(), QPoint(16, 16));
+    const QPoint middle = board().mapTo(window.get(), QPoint(16, 16));
     QCOMPARE(underBox.pixelColor(layout::cellTopLeft(89) + middle),
              underBox.pixelColor(layout::cellTopLeft(0) + middle));
     QVERIFY(underBox.pixelColor(layout::cellTopLeft(0) + middle)
-            != window->board().palette().color(QPalette::Button));
+            != board().palette().color(QPalette::Button));
     QCOMPARE(platform.questions.size(), 1);
-    QVERIFY(window->panelView().isVisible());
+    QVERIFY(panelView()->isVisible());
     QCOMPARE(QApplication::focusWidget(), closeButton());
-    QVERIFY(window->panelView().Таблица_рекордов->toPlainText().startsWith(
-        QStringLiteral("  1.Лиса       250")));
-    QVERIFY(!window->stopwatch().isActive());
+    QVERIFY(onPanel<QTextEdit>("Таблица_рекордов")
+                ->toPlainText()
+                .startsWith(QStringLiteral("  1.Лиса       250")));
+    QVERIFY(!stopwatch().isActive());
 }
 
 void MainWindowTest::testFailedSaveAfterClearing()
@@ -401,15 +414,15 @@ void MainWindowTest::testFailedSaveAfterClearing()
     QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("Varn.dat")));
     QString textUnderBox;
     platform.whileMessageShown = [this, &textUnderBox] {
-        textUnderBox = window->panelView().Таблица_рекордов->toPlainText();
+        textUnderBox = onPanel<QTextEdit>("Таблица_рекордов")->toPlainText();
     };
-    QTest::mouseClick(window->panelView().Кнопка_очистить, Qt::LeftButton);
+    QTest::mouseClick(onPanel("Кнопка_очистить"), Qt::LeftButton);
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages[0].title, QStringLiteral("Ошибка"));
     QVERIFY(textUnderBox.startsWith(QStringLiteral("  1.              \n")));
 }
 
-enum class Before { Nothing, PanelShown, GameOver };
+enum class Before { Nothing, PanelShown };
 
 void MainWindowTest::testKeys_data()
 {
@@ -444,8 +457,6 @@ void MainWindowTest::testKeys_data()
     QTest::newRow("nothing while the panel is shown")
         << Before::PanelShown << QList {Key_Right, Key_Return, Key_Space} << 1 << closed << 0
         << false;
-    QTest::newRow("opened but not counted after the game")
-        << Before::GameOver << QList {Key_Right, Key_Return} << 1 << two << 5 << true;
 }
 
 void MainWindowTest::testKeys()
@@ -456,25 +467,21 @@ void MainWindowTest::testKeys()
     start();
     if (before == Before::PanelShown)
         QTest::keyClick(window.get(), Qt::Key_F3);
-    if (before == Before::GameOver) {
-        playToTheEnd();
-        QTest::mouseClick(closeButton(), Qt::LeftButton);
-    }
-    BoardWidget &board = window->board();
+    BoardWidget &board = this->board();
     for (Qt::Key key : keys)
         QTest::keyClick(&board, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 
     QTEST(board.cursor(), "cursor");
-    QTEST(window->game().cellView(board.cursor()), "shown");
-    QTEST(int(window->game().state().Ходы), "moves");
-    QTEST(!window->game().state().Первый_ход, "started");
+    QTEST(game().cellView(board.cursor()), "shown");
+    QTEST(int(game().state().Ходы), "moves");
+    QTEST(!game().state().Первый_ход, "started");
 }
 
 void MainWindowTest::testFocusComesBackToBoard()
 {
     // The board has the keys from the start, and again after the about window and the panel.
     start();
-    BoardWidget *board = &window->board();
+    BoardWidget *board = &this->board();
     QCOMPARE(QApplication::focusWidget(), board);
     QTest::keyClick(board, Qt::Key_F3);
     QCOMPARE(QApplication::focusWidget(), closeButton());
@@ -504,15 +511,14 @@ void MainWindowTest::testMousePlayerSeesNoCursor()
     // the window then looks as if no key had been pressed.
     QFETCH(QList<int>, opened);
     QFETCH(QList<int>, flagged);
-    start();
-    window->stopwatch().setInterval(std::chrono::hours(1));
+    start(std::chrono::hours(1));
     for (int cell : opened)
         click(cell, Qt::LeftButton);
     for (int cell : flagged)
         click(cell, Qt::RightButton);
     const QImage byMouse = window->grab().toImage();
 
-    BoardWidget &board = window->board();
+    BoardWidget &board = this->board();
     QTest::keyClick(&board, Qt::Key_Up);
     const QImage withCursor = window->grab().toImage();
     const QRect frame = layout::cursorFrame(0).translated(board.mapTo(window.get(), QPoint()));
@@ -551,13 +557,13 @@ void MainWindowTest::testTouch()
     QFETCH(Finger, finger);
     static QPointingDevice *const screen = QTest::createTouchDevice();
     start();
-    BoardWidget &board = window->board();
+    BoardWidget &board = this->board();
     const QPoint at = layout::cellTopLeft(1) + QPoint(10, 10);
     const QPoint framed = layout::cursorFrame(1).topLeft();
     QTest::touchEvent(&board, screen).press(0, at);
     QPoint liftedAt = at;
     if (finger == Finger::Hold) {
-        QTRY_VERIFY(window->game().cellView(1).flag);
+        QTRY_VERIFY(game().cellView(1).flag);
         QCOMPARE(grabBoard().pixelColor(framed), layout::kCursorFrame);
     } else if (finger == Finger::Slide) {
         liftedAt += QPoint(20, 0);
@@ -570,10 +576,10 @@ void MainWindowTest::testTouch()
     QTest::touchEvent(&board, screen).release(0, liftedAt);
     QCoreApplication::processEvents();
 
-    QTEST(window->game().cellView(1), "shown");
-    QTEST(int(window->game().state().Ходы), "moves");
-    QCOMPARE(window->game().state().Первый_ход, finger != Finger::Tap && finger != Finger::Hold);
-    QCOMPARE(grabBoard().pixelColor(framed), window->board().palette().color(QPalette::Button));
+    QTEST(game().cellView(1), "shown");
+    QTEST(int(game().state().Ходы), "moves");
+    QCOMPARE(game().state().Первый_ход, finger != Finger::Tap && finger != Finger::Hold);
+    QCOMPARE(grabBoard().pixelColor(framed), board.palette().color(QPalette::Button));
 }
 
 void MainWindowTest::testTouchOnPanelButton()
@@ -582,10 +588,10 @@ void MainWindowTest::testTouchOnPanelButton()
     static QPointingDevice *const screen = QTest::createTouchDevice();
     start();
     QTest::keyClick(window.get(), Qt::Key_F3);
-    const QPoint button = closeButton()->mapTo(&window->board(), closeButton()->rect().center());
-    QTest::touchEvent(&window->board(), screen).press(0, button);
-    QTest::touchEvent(&window->board(), screen).release(0, button);
-    QTRY_VERIFY(!window->panelView().isVisible());
+    const QPoint button = closeButton()->mapTo(client(), closeButton()->rect().center());
+    QTest::touchEvent(client(), screen).press(0, button);
+    QTest::touchEvent(client(), screen).release(0, button);
+    QTRY_VERIFY(!panelView()->isVisible());
 }
 
 void MainWindowTest::testAccessibleBoard()
@@ -593,16 +599,17 @@ void MainWindowTest::testAccessibleBoard()
     // A screen reader reads the board as a pane of 100 cells named after what they show, the
     // cursor's cell focused, and the status column as a status bar of values with their captions.
     start();
-    QAccessibleInterface *pane = QAccessible::queryAccessibleInterface(&window->board());
+    QAccessibleInterface *pane = QAccessible::queryAccessibleInterface(&board());
     QCOMPARE(pane->role(), QAccessible::Pane);
-    QCOMPARE(QAccessible::queryAccessibleInterface(&window->status())->role(),
+    QCOMPARE(pane->childCount(), 100);
+    QCOMPARE(QAccessible::queryAccessibleInterface(window->findChild<StatusColumn *>())->role(),
              QAccessible::StatusBar);
-    QCOMPARE(window->status().lblPoint->accessibleName(), QStringLiteral("Очки"));
+    QCOMPARE(label("lblPoint")->accessibleName(), QStringLiteral("Очки"));
     click(0, Qt::LeftButton);
     click(1, Qt::LeftButton);
     click(99, Qt::RightButton);
     click(43, Qt::LeftButton);
-    QTest::keyClick(&window->board(), Qt::Key_Down);
+    QTest::keyClick(&board(), Qt::Key_Down);
 
     // л the fox, ф a flag, a digit a number, . a closed cell.
     const QStringList board {
@@ -633,8 +640,8 @@ void MainWindowTest::testAccessibleBoard()
         }
     }
     QCOMPARE(pane->focusChild(), pane->child(10));
-    QCOMPARE(window->status().lblPoint->accessibleName(), QStringLiteral("Очки: 270"));
-    QCOMPARE(window->status().lblFox->accessibleName(), QStringLiteral("Лисы: 1"));
+    QCOMPARE(label("lblPoint")->accessibleName(), QStringLiteral("Очки: 270"));
+    QCOMPARE(label("lblFox")->accessibleName(), QStringLiteral("Лисы: 1"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -69,15 +69,23 @@ int main(int argc, char *argv[])
     RecordsPanel panel(table);
     const auto sayTable = [&table] {
         say(QStringLiteral("table ")
-            + QString(table.Таблица_рекордов).replace(QStringLiteral("\r\n"), QStringLiteral("|")));
+            + QString(table.text()).replace(QStringLiteral("\r\n"), QStringLiteral("|")));
+    };
+    // The table's part of a game's end: a result that qualifies is asked a name and entered.
+    const auto win = [&table, &platform](qint16 points) {
+        if (!table.qualifies(points))
+            return;
+        platform.askText({}, {}, table.lastName(), [&table, points](const QString &answer) {
+            table.tellIfNotSaved(table.Внести_в_таблицу_новый_рекорд(answer, points));
+        });
     };
 
-    table.Чтение_таблицы_рекордов_из_файла();
+    table.tellIfNotSaved(table.Чтение_таблицы_рекордов_из_файла());
     sayTable();
     for (std::string command; std::getline(std::cin, command);) {
         const QString line = QString::fromStdString(command);
         if (line.startsWith(QStringLiteral("win ")))
-            table.Внести_в_таблицу_новый_рекорд(qint16(line.sliced(4).toShort()));
+            win(qint16(line.sliced(4).toShort()));
         else if (line == QStringLiteral("clear"))
             panel.Кнопка_очистить_Click();
         else

@@ -46,8 +46,8 @@ void InterruptedSaveTest::testKilledSaveLeavesWholeFile()
         FakePlatform platform;
         platform.directory = directory.path();
         RecordTable table(platform, kBestResult);
-        table.Чтение_таблицы_рекордов_из_файла();
-        QVERIFY2(!table.Файл_испорчен, qPrintable(QStringLiteral("torn after kill %1").arg(kill)));
+        QVERIFY2(!table.Чтение_таблицы_рекордов_из_файла().Файл_испорчен,
+                 qPrintable(QStringLiteral("torn after kill %1").arg(kill)));
         QVERIFY(table.rows() == kFirstTable || table.rows() == kSecondTable);
         QVERIFY(platform.messages.isEmpty());
     }

@@ -1,6 +1,6 @@
-#include "game/rules.h"
+#include "game/game_session.h"
 #include "main_window/qt_platform.h"
-#include "records/record_table.h"
+#include "support/board_picture.h"
 #include "support/fake_platform.h"
 #include "support/modal.h"
 
@@ -72,8 +72,8 @@ void NameDialogTest::testNameTypedInDialog_data()
     QTest::newRow("typed and cancelled") << "Tester" << int(Qt::Key_Escape) << "Anonymous ";
 }
 
-// What the player types into the dialog and confirms enters the table; a cancelled dialog still
-// enters the result, as "Anonymous ".
+// What the player types into the dialog at the end of a game and confirms enters the table; a
+// cancelled dialog still enters the result, as "Anonymous ".
 void NameDialogTest::testNameTypedInDialog()
 {
     QFETCH(QString, typed);
@@ -83,20 +83,21 @@ void NameDialogTest::testNameTypedInDialog()
     QVERIFY(directory.isValid());
     DialogPlatform platform;
     platform.directory = directory.path();
-    RecordTable table(platform, kBestResult);
-    table.Чтение_таблицы_рекордов_из_файла();
+    platform.placeFoxesAt(foxesIn(kSampleBoard));
+    GameSession session(platform);
+    session.load();
 
     SeenDialog seen;
     answerDialogWhenShown(seen, typed, Qt::Key(endKey));
-    bool entered = false;
-    table.Внести_в_таблицу_новый_рекорд(180, [&entered] { entered = true; });
+    for (int fox : foxesIn(kSampleBoard))
+        session.press(fox, Game::Button::Left);
 
-    QVERIFY(QTest::qWaitFor([&entered] { return entered; }));
+    QVERIFY(QTest::qWaitFor([&session] { return session.panel().isOnScreen(); }));
     QVERIFY(seen.found);
     QCOMPARE(seen.prompt, QStringLiteral("Введите Ваше имя (не более 10-и символов)"));
     QCOMPARE(seen.title, QStringLiteral("Ввод"));
     QCOMPARE(seen.cancelText, QStringLiteral("Отмена"));
-    QCOMPARE(table.rows()[0], (RecordRow {name, 180}));
+    QCOMPARE(session.table().rows()[0], (RecordRow {name, 250}));
 }
 
 QTEST_MAIN(NameDialogTest)

@@ -19,7 +19,6 @@ private slots:
     void testInsertion();
     void testBlankAnswerIsAnonymous_data();
     void testBlankAnswerIsAnonymous();
-    void testNameEntryQuestion();
     void testLongAnswerAndNextDefault();
     void testCancelClearsNextDefault();
     void testTableText();
@@ -100,9 +99,7 @@ void RecordEntryTest::testInsertion()
     QFETCH(QList<qint16>, pointsAfter);
     startWith(before);
     QCOMPARE(qualifies(table->rows(), points), namesAfter.contains(QStringLiteral("New")));
-    platform.answers = {QStringLiteral("New")};
-
-    table->Внести_в_таблицу_новый_рекорд(points);
+    table->Внести_в_таблицу_новый_рекорд(QStringLiteral("New"), points);
 
     for (int i = 0; i < kRecordRows; ++i)
         QCOMPARE(table->rows()[i], (RecordRow {padded(namesAfter[i]), pointsAfter[i]}));
@@ -110,57 +107,43 @@ void RecordEntryTest::testInsertion()
 
 void RecordEntryTest::testBlankAnswerIsAnonymous_data()
 {
-    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("name");
-    QTest::newRow("cancelled") << QStringList {} << "Anonymous ";
-    QTest::newRow("empty") << QStringList {""} << "Anonymous ";
-    QTest::newRow("spaces") << QStringList {"   "} << "Anonymous ";
-    QTest::newRow("twelve spaces") << QStringList {"            "} << "Anonymous ";
-    QTest::newRow("leading spaces kept") << QStringList {"  Bo"} << "  Bo      ";
+    QTest::newRow("empty, as a cancelled entry answers") << ""
+                                                         << "Anonymous ";
+    QTest::newRow("spaces") << "   "
+                            << "Anonymous ";
+    QTest::newRow("twelve spaces") << "            "
+                                   << "Anonymous ";
+    QTest::newRow("leading spaces kept") << "  Bo"
+                                         << "  Bo      ";
 }
 
 // Only a name blank as a whole becomes "Anonymous "; typed spaces otherwise stay.
 void RecordEntryTest::testBlankAnswerIsAnonymous()
 {
-    QFETCH(QStringList, answers);
+    QFETCH(QString, answer);
     QFETCH(QString, name);
-    platform.answers = answers;
-    table->Внести_в_таблицу_новый_рекорд(100);
+    table->Внести_в_таблицу_новый_рекорд(answer, 100);
     QCOMPARE(table->rows()[0].name, name);
     QCOMPARE(table->rows()[0].points, qint16(100));
-}
-
-// The name is asked with the game's prompt and title, and the first default is empty.
-void RecordEntryTest::testNameEntryQuestion()
-{
-    table->Внести_в_таблицу_новый_рекорд(100);
-    QCOMPARE(platform.questions.size(), 1);
-    QCOMPARE(platform.questions[0].prompt,
-             QStringLiteral("Введите Ваше имя (не более 10-и символов)"));
-    QCOMPARE(platform.questions[0].title, QStringLiteral("Ввод"));
-    QCOMPARE(platform.questions[0].defaultAnswer, QString());
 }
 
 // A longer answer keeps its first ten characters, which the next entry offers as its default.
 void RecordEntryTest::testLongAnswerAndNextDefault()
 {
-    platform.answers = {QStringLiteral("Абвгдежзий12")};
-    table->Внести_в_таблицу_новый_рекорд(100);
+    QVERIFY(table->lastName().isEmpty());
+    table->Внести_в_таблицу_новый_рекорд(QStringLiteral("Абвгдежзий12"), 100);
     QCOMPARE(table->rows()[0].name, QStringLiteral("Абвгдежзий"));
-    QCOMPARE(table->Последнее_имя, QStringLiteral("Абвгдежзий"));
-    table->Внести_в_таблицу_новый_рекорд(90);
-    QCOMPARE(platform.questions[1].defaultAnswer, QStringLiteral("Абвгдежзий"));
+    QCOMPARE(table->lastName(), QStringLiteral("Абвгдежзий"));
 }
 
 // After a cancelled entry the next one offers an empty default.
 void RecordEntryTest::testCancelClearsNextDefault()
 {
-    platform.answers = {QStringLiteral("Anna")};
-    table->Внести_в_таблицу_новый_рекорд(100);
-    table->Внести_в_таблицу_новый_рекорд(90);
-    table->Внести_в_таблицу_новый_рекорд(80);
-    QCOMPARE(platform.questions[1].defaultAnswer, QStringLiteral("Anna"));
-    QCOMPARE(platform.questions[2].defaultAnswer, QString());
+    table->Внести_в_таблицу_новый_рекорд(QStringLiteral("Anna"), 100);
+    table->Внести_в_таблицу_новый_рекорд(QString(), 90);
+    QCOMPARE(table->lastName(), QString());
     QCOMPARE(table->rows()[1].name, QStringLiteral("Anonymous "));
 }
 
@@ -169,10 +152,9 @@ void RecordEntryTest::testCancelClearsNextDefault()
 void RecordEntryTest::testTableText()
 {
     startWith({120, 40});
-    platform.answers = {QStringLiteral("Олег")};
-    table->Внести_в_таблицу_новый_рекорд(245);
+    table->Внести_в_таблицу_новый_рекорд(QStringLiteral("Олег"), 245);
 
-    const QString &text = table->Таблица_рекордов;
+    const QString &text = table->text();
     QCOMPARE(text.size(), 198);
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 10);
@@ -184,9 +166,8 @@ void RecordEntryTest::testTableText()
     QCOMPARE(lines[9], QStringLiteral(" 10.              "));
 
     startWith({});
-    platform.answers = {QStringLiteral("Олег")};
-    table->Внести_в_таблицу_новый_рекорд(45);
-    QCOMPARE(table->Таблица_рекордов.left(18), QStringLiteral("  1.Олег        45"));
+    table->Внести_в_таблицу_новый_рекорд(QStringLiteral("Олег"), 45);
+    QCOMPARE(table->text().left(18), QStringLiteral("  1.Олег        45"));
 }
 
 // The cleared table reads as ten numbers, each with its full stop and fourteen spaces.
@@ -194,7 +175,7 @@ void RecordEntryTest::testClearedText()
 {
     startWith({250, 200, 150});
     table->Очистить_таблицу_рекордов();
-    QCOMPARE(table->Таблица_рекордов,
+    QCOMPARE(table->text(),
              QStringLiteral("  1.              \r\n"
                             "  2.              \r\n"
                             "  3.              \r\n"
@@ -234,18 +215,16 @@ void RecordEntryTest::testTypedNameAsStored()
 {
     QFETCH(QString, typed);
     QFETCH(QString, stored);
-    platform.answers = {typed};
-    table->Внести_в_таблицу_новый_рекорд(100);
+    table->Внести_в_таблицу_новый_рекорд(typed, 100);
 
     QCOMPARE(table->rows()[0].name, padded(stored));
-    QCOMPARE(table->Последнее_имя, stored);
-    QCOMPARE(table->Таблица_рекордов.split(QStringLiteral("\r\n")).size(), 10);
+    QCOMPARE(table->lastName(), stored);
+    QCOMPARE(table->text().split(QStringLiteral("\r\n")).size(), 10);
 
     RecordTable reread(platform, kBestResult);
-    reread.Чтение_таблицы_рекордов_из_файла();
-    QVERIFY(!reread.Файл_испорчен);
+    QVERIFY(!reread.Чтение_таблицы_рекордов_из_файла().Файл_испорчен);
     QCOMPARE(reread.rows(), table->rows());
-    QCOMPARE(reread.Таблица_рекордов, table->Таблица_рекордов);
+    QCOMPARE(reread.text(), table->text());
 }
 
 QTEST_GUILESS_MAIN(RecordEntryTest)

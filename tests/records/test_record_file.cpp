@@ -87,6 +87,13 @@ void verifyEmptyTable(const RecordTable &table)
     QVERIFY(table.rows() == RecordRows());
 }
 
+// As the game does it: a change that could not be saved is told in a box.
+TableChange told(RecordTable &table, const TableChange &change)
+{
+    table.tellIfNotSaved(change);
+    return change;
+}
+
 } // namespace
 
 void RecordFileTest::init()
@@ -156,9 +163,9 @@ void RecordFileTest::testOwnFileReadsAndWritesBackUnchanged()
                       row("Anonymous", " 120"), row("Anna", " 120"), row("  Bo", "  40")});
     writeDataFile(original);
     RecordTable table(platform, kBestResult);
-    table.Чтение_таблицы_рекордов_из_файла();
+    const TableChange read = told(table, table.Чтение_таблицы_рекордов_из_файла());
 
-    QVERIFY(!table.Файл_испорчен);
+    QVERIFY(!read.Файл_испорчен);
     QVERIFY(table.rows()
             == tableOf({{QStringLiteral("Иван"), 250},
                         {QStringLiteral("Anonymous"), 120},
@@ -203,8 +210,8 @@ void RecordFileTest::testDamagedFile()
     if (written)
         writeDataFile(contents);
     RecordTable table(platform, kBestResult);
-    table.Чтение_таблицы_рекордов_из_файла();
-    QVERIFY(table.Файл_испорчен);
+    const TableChange read = told(table, table.Чтение_таблицы_рекордов_из_файла());
+    QVERIFY(read.Файл_испорчен);
     verifyEmptyTable(table);
     QCOMPARE(readDataFile(), kEmptyFile);
     QVERIFY(platform.messages.isEmpty());
@@ -234,8 +241,8 @@ void RecordFileTest::testUnusualPointsField()
     QFETCH(QByteArray, writtenBack);
     writeDataFile(fileOfRows({row("Anna", field)}));
     RecordTable table(platform, kBestResult);
-    table.Чтение_таблицы_рекордов_из_файла();
-    QVERIFY(!table.Файл_испорчен);
+    const TableChange read = told(table, table.Чтение_таблицы_рекордов_из_файла());
+    QVERIFY(!read.Файл_испорчен);
     QCOMPARE(table.rows()[0].points, points);
     QCOMPARE(readDataFile(), fileOfRows({row("Anna", writtenBack)}));
 }
@@ -271,15 +278,14 @@ void RecordFileTest::testDirectoryInPlaceOfFile()
 {
     QVERIFY(QDir(directory->path()).mkdir(QStringLiteral("Varn.dat")));
     RecordTable table(platform, kBestResult);
-    table.Чтение_таблицы_рекордов_из_файла();
+    told(table, table.Чтение_таблицы_рекордов_из_файла());
     verifyEmptyTable(table);
     QCOMPARE(platform.messages.size(), 1);
     QVERIFY(platform.messages[0].text.contains(QDir::toNativeSeparators(dataPath())));
     QCOMPARE(platform.messages[0].title, QStringLiteral("Ошибка"));
     QCOMPARE(platform.messages[0].icon, Platform::Icon::Critical);
 
-    platform.answers = {QStringLiteral("Anna")};
-    table.Внести_в_таблицу_новый_рекорд(150);
+    told(table, table.Внести_в_таблицу_новый_рекорд(QStringLiteral("Anna"), 150));
     QCOMPARE(table.rows()[0], (RecordRow {QStringLiteral("Anna      "), 150}));
     QCOMPARE(platform.messages.size(), 2);
     QVERIFY(QFileInfo(dataPath()).isDir());
@@ -299,13 +305,12 @@ void RecordFileTest::testReadOnlyFolder()
     QVERIFY(QFile::setPermissions(directory->path(), QFile::ReadOwner | QFile::ExeOwner));
 
     RecordTable table(platform, kBestResult);
-    table.Чтение_таблицы_рекордов_из_файла();
-    QVERIFY(!table.Файл_испорчен);
+    const TableChange read = told(table, table.Чтение_таблицы_рекордов_из_файла());
+    QVERIFY(!read.Файл_испорчен);
     // The file already holds the table it read: nothing needed writing.
     QCOMPARE(platform.messages.size(), 0);
 
-    platform.answers = {QStringLiteral("Boris")};
-    table.Внести_в_таблицу_новый_рекорд(200);
+    told(table, table.Внести_в_таблицу_новый_рекорд(QStringLiteral("Boris"), 200));
     QCOMPARE(table.rows()[0].name, QStringLiteral("Boris     "));
     QCOMPARE(platform.messages.size(), 1);
     QVERIFY(platform.messages[0].text.contains(QDir::toNativeSeparators(dataPath())));
@@ -336,8 +341,8 @@ void RecordFileTest::testNotARegularFileLeftAlone()
         QVERIFY(QFile::link(pipePath, dataPath()));
 
     RecordTable table(platform, kBestResult);
-    table.Чтение_таблицы_рекордов_из_файла();
-    QVERIFY(table.Файл_испорчен);
+    const TableChange read = told(table, table.Чтение_таблицы_рекордов_из_файла());
+    QVERIFY(read.Файл_испорчен);
     verifyEmptyTable(table);
     QCOMPARE(platform.messages.size(), 1);
     QVERIFY(platform.messages[0].text.contains(QDir::toNativeSeparators(dataPath())));
@@ -358,11 +363,10 @@ void RecordFileTest::testLinkToTableFile()
     QVERIFY(QFile::link(target, dataPath()));
 
     RecordTable table(platform, kBestResult);
-    table.Чтение_таблицы_рекордов_из_файла();
-    QVERIFY(!table.Файл_испорчен);
+    const TableChange read = told(table, table.Чтение_таблицы_рекордов_из_файла());
+    QVERIFY(!read.Файл_испорчен);
     QCOMPARE(table.rows()[0].points, qint16(90));
-    platform.answers = {QStringLiteral("Boris")};
-    table.Внести_в_таблицу_новый_рекорд(120);
+    told(table, table.Внести_в_таблицу_новый_рекорд(QStringLiteral("Boris"), 120));
 
     QVERIFY(platform.messages.isEmpty());
     QVERIFY(QFileInfo(dataPath()).isSymLink());

@@ -72,16 +72,14 @@ void RecordStorageTest::testPlayerFilesLeftAlone()
     QVERIFY(writeFile(programFile(QStringLiteral("Varn.dat.copies")), fileBytes(annasTable)));
 
     RecordTable table(platform, kBestResult);
-    table.Чтение_таблицы_рекордов_из_файла();
-    platform.answers = {QStringLiteral("Boris")};
-    QVERIFY(table.Внести_в_таблицу_новый_рекорд(200));
-    table.Очистить_таблицу_рекордов();
+    QVERIFY(!table.Чтение_таблицы_рекордов_из_файла().failure);
+    QVERIFY(!table.Внести_в_таблицу_новый_рекорд(QStringLiteral("Boris"), 200).failure);
+    QVERIFY(!table.Очистить_таблицу_рекордов().failure);
 
     QCOMPARE(fileContents(programFile(QStringLiteral("Varn.dat.backup"))), backup);
     QCOMPARE(fileContents(programFile(QStringLiteral("Varn.dat.copies"))), fileBytes(annasTable));
     QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden, QDir::Name),
              QStringList({"Varn.dat", "Varn.dat.backup", "Varn.dat.copies"}));
-    QVERIFY(platform.messages.isEmpty());
 }
 
 // A copy whose folder can be written keeps its table there, though another copy, installed where
@@ -93,8 +91,7 @@ void RecordStorageTest::testWritableFolderKeepsItsOwnTable()
 
     RecordTable table(platform, kBestResult);
     table.Чтение_таблицы_рекордов_из_файла();
-    platform.answers = {QStringLiteral("Boris")};
-    QVERIFY(table.Внести_в_таблицу_новый_рекорд(200));
+    table.Внести_в_таблицу_новый_рекорд(QStringLiteral("Boris"), 200);
 
     const RecordRows boris = tableOf({{QStringLiteral("Boris"), 200}});
     QCOMPARE(fileContents(recordFilePath(program)), fileBytes(boris));
@@ -113,15 +110,13 @@ void RecordStorageTest::testLockOfLiveCopyHoldsOffWrite()
     QLockFile otherCopy(lockPath);
     QVERIFY(otherCopy.tryLock());
 
-    platform.answers = {QStringLiteral("Boris")};
-    QVERIFY(table.Внести_в_таблицу_новый_рекорд(200));
+    const TableChange change = table.Внести_в_таблицу_новый_рекорд(QStringLiteral("Boris"), 200);
 
     QCOMPARE(table.rows()[0], (RecordRow {QStringLiteral("Boris     "), 200}));
     QCOMPARE(fileContents(recordFilePath(program)), fileBytes(annasTable));
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages[0].title, QStringLiteral("Ошибка"));
-    QVERIFY2(platform.messages[0].text.contains(QDir::toNativeSeparators(lockPath)),
-             qPrintable(platform.messages[0].text));
+    QVERIFY(change.failure);
+    QVERIFY2(change.failure->contains(QDir::toNativeSeparators(lockPath)),
+             qPrintable(*change.failure));
 }
 
 // A program whose own folder could not be told, as where the path it was started by cannot be
@@ -135,8 +130,7 @@ void RecordStorageTest::testUnknownProgramFolderLeavesWorkingFolderAlone()
     platform.directory.clear();
 
     RecordTable table(platform, kBestResult);
-    platform.answers = {QStringLiteral("Boris")};
-    QVERIFY(table.Внести_в_таблицу_новый_рекорд(200));
+    table.Внести_в_таблицу_новый_рекорд(QStringLiteral("Boris"), 200);
 
     QCOMPARE(QDir(working).entryList(QDir::Files | QDir::Hidden), QStringList());
     QCOMPARE(fileContents(recordFilePath(data)),

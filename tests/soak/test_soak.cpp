@@ -107,7 +107,7 @@ void SoakTest::testRandomEvents()
     startGame(true);
     for (int event = 0; event < kEvents; ++event) {
         const bool wasOver = f.state().Конец_игры;
-        const RecordRows tableBefore = f.table.rows();
+        const RecordRows tableBefore = f.table().rows();
         f.platform.messages.clear();
         f.platform.questions.clear();
         if (f.platform.answers.isEmpty())
@@ -163,24 +163,24 @@ QString SoakTest::applyRandomEvent()
         return QStringLiteral("new game");
     }
     if (roll < 940) {
-        f.panel.Рекорды_Click();
+        f.session.showRecords();
         return QStringLiteral("panel opened");
     }
     if (roll < 999) {
-        f.panel.Кнопка_ок_Click();
+        f.session.closeRecords();
         return QStringLiteral("panel closed");
     }
     ++clears;
-    f.panel.Кнопка_очистить_Click();
+    f.session.clearRecords();
     return QStringLiteral("table cleared");
 }
 
 void SoakTest::pressCell(int index, Game::Button button)
 {
-    if (button == Game::Button::Left && !f.panel.Таблица_показана && !f.state().Конец_игры
+    if (button == Game::Button::Left && f.panel().takesPresses() && !f.state().Конец_игры
         && !f.state().Открытые[index])
         ++expectedMoves;
-    f.game.Клетка_MouseDown(index, button);
+    f.session.press(index, button);
 }
 
 // Draws for the foxes come from the test's own generator, duplicates and all.
@@ -191,9 +191,9 @@ void SoakTest::startGame(bool atLoad)
         f.platform.randoms.append(unitFromBits(std::uint32_t(random())));
     expectedMoves = 0;
     if (atLoad)
-        f.game.Загрузка();
+        f.session.load();
     else
-        f.game.Новая_игра_Click();
+        f.session.newGame();
 }
 
 void SoakTest::checkGame()
@@ -208,7 +208,7 @@ void SoakTest::checkGame()
     QCOMPARE(listOf(setOf(g.Флаг) & opened), QString());
     QCOMPARE(f.stopwatchRunning, !g.Первый_ход && !g.Конец_игры);
     for (int i = 0; i < kCellCount; ++i) {
-        const CellView view = f.game.cellView(i);
+        const CellView view = f.game().cellView(i);
         QCOMPARE(view.fox, foxes[i] && opened[i]);
         QCOMPARE(view.number, opened[i] && !foxes[i] ? int((lines[i] & foxes).count()) : -1);
     }
@@ -216,7 +216,7 @@ void SoakTest::checkGame()
 
 void SoakTest::checkTable()
 {
-    const RecordRows &rows = f.table.rows();
+    const RecordRows &rows = f.table().rows();
     for (int i = 0; i < kRecordRows; ++i) {
         const qint16 points = rows[i].points;
         QVERIFY2(points >= 0 && points <= kBestResult, qPrintable(QString::number(points)));
@@ -257,11 +257,11 @@ void SoakTest::checkEndOfGame(bool wasOver, const RecordRows &tableBefore)
     const qint16 points = f.state().Очки;
     const bool enters = points > tableBefore.back().points;
     QCOMPARE(f.platform.questions.size(), enters ? 1 : 0);
-    QCOMPARE(countOf(f.table.rows(), points), countOf(tableBefore, points) + (enters ? 1 : 0));
+    QCOMPARE(countOf(f.table().rows(), points), countOf(tableBefore, points) + (enters ? 1 : 0));
     if (enters) {
         ++entries;
-        QVERIFY(f.panel.Таблица_показана);
-        QVERIFY(f.panel.isVisible);
+        QVERIFY(!f.panel().takesPresses());
+        QVERIFY(f.panel().isOnScreen());
     }
 }
 

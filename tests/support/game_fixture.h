@@ -1,20 +1,18 @@
 #pragma once
 
-#include "game/game.h"
-#include "records/record_table.h"
-#include "records/records_panel.h"
+#include "game/game_session.h"
 #include "support/board_picture.h"
 #include "support/fake_platform.h"
 
 #include <QTemporaryDir>
 
-// A game wired to a fake platform whose program directory is a fresh temporary folder.
+// A game session wired to a fake platform whose program directory is a fresh temporary folder.
 struct GameFixture
 {
     GameFixture()
     {
         platform.directory = folder.path();
-        QObject::connect(&game, &Game::stopwatchSwitched,
+        QObject::connect(&session.game(), &Game::stopwatchSwitched,
                          [this](bool running) { stopwatchRunning = running; });
     }
 
@@ -22,22 +20,25 @@ struct GameFixture
     void startWith(const QStringList &picture)
     {
         platform.placeFoxesAt(foxesIn(picture));
-        game.Загрузка();
+        session.load();
     }
 
     void press(int row, int column, Game::Button button = Game::Button::Left)
     {
-        game.Клетка_MouseDown(cellNumber(row, column), button);
+        session.press(cellNumber(row, column), button);
     }
 
     void tick(int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            game.Секундомер_Timer();
+            session.tick();
     }
 
-    const GameState &state() const { return game.state(); }
-    StatusCaptions captions() const { return game.statusCaptions(); }
+    const Game &game() const { return session.game(); }
+    const RecordTable &table() const { return session.table(); }
+    const RecordsPanel &panel() const { return session.panel(); }
+    const GameState &state() const { return game().state(); }
+    StatusCaptions captions() const { return game().statusCaptions(); }
     int flagCount() const
     {
         return int(std::count(state().Флаг.begin(), state().Флаг.end(), true));
@@ -45,8 +46,6 @@ struct GameFixture
 
     QTemporaryDir folder;
     FakePlatform platform;
-    RecordTable table {platform, kBestResult};
-    RecordsPanel panel {table};
-    Game game {platform, table, panel};
+    GameSession session {platform};
     bool stopwatchRunning = false;
 };
