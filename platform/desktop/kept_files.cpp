@@ -1,6 +1,6 @@
 #include "platform/kept_files.h"
 
-bool keepFiles(const std::function<void(const QString &)> &)
+std::optional<QString> keepProgramFiles(const std::function<void(const QString &)> &)
 {
-    return true;
+    return std::nullopt;
 }
