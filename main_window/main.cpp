@@ -1,9 +1,9 @@
 #include "main_window/accessible_factory.h"
 #include "main_window/centring.h"
 #include "main_window/main_window.h"
-#include "main_window/page_window.h"
-#include "main_window/program_end.h"
 #include "main_window/qt_platform.h"
+#include "platform/page_resize.h"
+#include "platform/program_end.h"
 #include "resources/pictures.h"
 #include "resources/qt_translation.h"
 #include "version.h"
@@ -32,7 +32,9 @@ int main(int argc, char *argv[])
     MainWindow window(platform);
     platform.setOwner(&window);
     centreOnScreen(window);
-    settleInPage(window);
+    // A browser page that changes its size under the window, as when a phone is turned, has it
+    // centred again.
+    onPageResized(window, [&window] { centreAgain(window); });
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &tellProgramEnded);
     // Shown at its own size everywhere: show() would let a platform choose full screen, as Qt in a
     // browser page does.

@@ -2,6 +2,7 @@
 
 #include "game/random_cell.h"
 #include "main_window/modal.h"
+#include "platform/kept_files.h"
 
 #include <QCoreApplication>
 #include <QInputDialog>
@@ -67,4 +68,9 @@ QString QtPlatform::programDirectory() const
 float QtPlatform::nextRandom()
 {
     return unitFromBits(generator());
+}
+
+std::optional<QString> QtPlatform::keepFiles(std::function<void(const QString &)> failedLater)
+{
+    return keepProgramFiles(failedLater);
 }

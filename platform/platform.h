@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 // What the logic asks of the world outside it. The program hands it real dialogs, the executable's
 // directory and a clock-seeded generator; tests hand it a fake that records what was asked and
@@ -32,4 +33,11 @@ public:
     virtual QString playerDataDirectory() const = 0;
     // Uniform in [0, 1), from a generator seeded once per run.
     virtual float nextRandom() = 0;
+    // Keeps the program's folder beyond this run where the platform does not do so by itself: a
+    // browser page's folder lives in memory, and is stored in the browser after every change.
+    // Files on a disk are kept already. Gives why, when the platform refuses to keep them; a
+    // refusal that comes only once the keeping has begun, as a browser's storage may fail when it
+    // is full, is given to failedLater, with the reason, when it comes.
+    virtual std::optional<QString> keepFiles(std::function<void(const QString &reason)> failedLater)
+        = 0;
 };

@@ -1,6 +1,5 @@
 #include "records/record_storage.h"
 
-#include "platform/kept_files.h"
 #include "platform/platform.h"
 #include "records/record_file.h"
 
@@ -26,8 +25,9 @@ QString failureText(const QString &path, const QString &reason)
 
 } // namespace
 
-RecordStorage::RecordStorage(const Platform &platform)
-    : m_programFolder(platform.programDirectory())
+RecordStorage::RecordStorage(Platform &platform)
+    : m_platform(platform)
+    , m_programFolder(platform.programDirectory())
 {
     // A folder that could not be told is no place: its file would land in the current one.
     QStringList folders = {m_programFolder, platform.playerDataDirectory()};
@@ -89,9 +89,10 @@ std::optional<QString> RecordStorage::save(const QByteArray &bytes)
             if (tell)
                 tell(failureText(path, reason));
         };
-        if (keepFiles(failedLater))
+        const std::optional<QString> refusal = m_platform.keepFiles(failedLater);
+        if (!refusal)
             return std::nullopt;
-        failure = SaveFailure {QStringLiteral("браузер не хранит файлы этой страницы")};
+        failure = SaveFailure {*refusal};
     }
     // Where no place could be written, each was named when it was passed over.
     if (m_placeFound)

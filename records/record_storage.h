@@ -17,7 +17,7 @@ class QLockFile;
 class RecordStorage
 {
 public:
-    explicit RecordStorage(const Platform &platform);
+    explicit RecordStorage(Platform &platform);
     ~RecordStorage();
 
     // The file's bytes; a first table in the data folder starts from the file beside the program.
@@ -33,6 +33,7 @@ private:
     // The first folder that holds a lock or, where none can be made, takes a file; else the last.
     bool choosePlace(const QStringList &folders);
 
+    Platform &m_platform;
     const QString m_programFolder;
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;

@@ -1,6 +1,7 @@
 #include "resources/fonts.h"
 
-#include "resources/application_font.h"
+#include "platform/application_font.h"
+#include "platform/sans_serif.h"
 
 #include <QStringList>
 
@@ -10,15 +11,7 @@ QStringList families(FontStyle::Family family)
 {
     switch (family) {
     case FontStyle::Family::SansSerif:
-#ifdef Q_OS_WIN
-        return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                QStringLiteral("Liberation Sans")};
-#else
-        // MS Sans Serif and Microsoft Sans Serif come with Windows alone; asking fontconfig for
-        // a family it lacks sends it looking for substitutes, some 8% of the start's processor
-        // time.
-        return {QStringLiteral("Liberation Sans")};
-#endif
+        return sansSerifFamilies();
     case FontStyle::Family::Arial:
         return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
     case FontStyle::Family::CourierNew:

@@ -149,7 +149,7 @@ void RulesCommandTest::testHelpFileRefused()
     // device without end.
     QFETCH(HelpFile, kind);
     QFETCH(QByteArray, bytes);
-    if ((kind == HelpFile::NamedPipe || kind == HelpFile::Link) && !NamedPipe::supported)
+    if ((kind == HelpFile::NamedPipe || kind == HelpFile::Link) && !NamedPipe::supported())
         QSKIP("Named pipes and symbolic links are made the Unix way");
     std::optional<NamedPipe> pipe;
     if (kind == HelpFile::File)
@@ -199,7 +199,7 @@ void RulesCommandTest::testLargeFileReturns()
 void RulesCommandTest::testLinkToRegularFileShown()
 {
     // Varn.hlp linked to a regular file shows that file as if it lay there itself.
-    if (!NamedPipe::supported)
+    if (!NamedPipe::supported())
         QSKIP("Symbolic links are made the Unix way");
     writeHelpFile("rules\r\n");
     Правила_игры_Click(platform);

@@ -23,6 +23,8 @@ private slots:
     void testWritableFolderKeepsItsOwnTable();
     void testLockOfLiveCopyHoldsOffWrite();
     void testUnknownProgramFolderLeavesWorkingFolderAlone();
+    void testKeepingFiles_data();
+    void testKeepingFiles();
 
 private:
     QString programFile(const QString &name) const { return QDir(program).filePath(name); }
@@ -135,6 +137,51 @@ void RecordStorageTest::testUnknownProgramFolderLeavesWorkingFolderAlone()
     QCOMPARE(QDir(working).entryList(QDir::Files | QDir::Hidden), QStringList());
     QCOMPARE(fileContents(recordFilePath(data)),
              fileBytes(tableOf({{QStringLiteral("Boris"), 200}})));
+}
+
+void RecordStorageTest::testKeepingFiles_data()
+{
+    QTest::addColumn<std::optional<QString>>("refusal");
+    QTest::addColumn<QString>("lateFailure");
+    // The reason the box gives; none when no box opens.
+    QTest::addColumn<QString>("toldReason");
+
+    const QString refused = QStringLiteral("браузер не хранит файлы этой страницы");
+    QTest::newRow("kept") << std::optional<QString>() << QString() << QString();
+    QTest::newRow("refused") << std::optional<QString>(refused) << QString() << refused;
+    QTest::newRow("failed later") << std::optional<QString>()
+                                  << QStringLiteral("QuotaExceededError")
+                                  << QStringLiteral("QuotaExceededError");
+}
+
+// Where the platform keeps the files beyond the run, as a browser page's, it is asked once the
+// file is saved and its lock let go, so that no lock is kept; a refusal, at once or later, is told
+// as a save that failed, and the result stays in memory.
+void RecordStorageTest::testKeepingFiles()
+{
+    QFETCH(std::optional<QString>, refusal);
+    QFETCH(QString, lateFailure);
+    QFETCH(QString, toldReason);
+    platform.keepingRefusal = refusal;
+    QStringList kept;
+    platform.whileKeeping = [&] { kept = QDir(program).entryList(QDir::Files | QDir::Hidden); };
+
+    RecordTable table(platform, kBestResult);
+    table.tellIfNotSaved(table.Внести_в_таблицу_новый_рекорд(QStringLiteral("Boris"), 200));
+    if (!lateFailure.isEmpty())
+        platform.keepingFailedLater(lateFailure);
+
+    QCOMPARE(kept, QStringList({"Varn.dat"}));
+    const RecordRows boris = tableOf({{QStringLiteral("Boris"), 200}});
+    QCOMPARE(table.rows(), boris);
+    QCOMPARE(fileContents(recordFilePath(program)), fileBytes(boris));
+    QStringList boxes;
+    for (const FakePlatform::Message &message : platform.messages)
+        boxes.append(message.title + u'|' + message.text);
+    const QString told = QStringLiteral("Ошибка|Не удалось записать таблицу рекордов в файл\n%1\n"
+                                        "(%2)\n\nРекорды сохранятся только до выхода из игры.")
+                             .arg(QDir::toNativeSeparators(recordFilePath(program)), toldReason);
+    QCOMPARE(boxes, toldReason.isEmpty() ? QStringList() : QStringList({told}));
 }
 
 QTEST_GUILESS_MAIN(RecordStorageTest)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 // Remembers what it was asked and answers at once, so tests of the logic stay synchronous; or,
 // while boxesWait is set, leaves each box open until the test closes it.
@@ -59,6 +60,18 @@ public:
         return (fallback + 0.5f) / 100.0f;
     }
 
+    // Keeps the files unless keepingRefusal is set; the late failure of the last keeping is left
+    // in keepingFailedLater, for the test to call.
+    std::optional<QString> keepFiles(std::function<void(const QString &)> failedLater) override
+    {
+        if (whileKeeping)
+            whileKeeping();
+        if (keepingRefusal)
+            return keepingRefusal;
+        keepingFailedLater = std::move(failedLater);
+        return std::nullopt;
+    }
+
     // Queues draws that land exactly on the given cells.
     void placeFoxesAt(const QList<int> &cells)
     {
@@ -75,6 +88,10 @@ public:
     QString playerDirectory;
     // Runs while a message box would be open, to look at what lies under it.
     std::function<void()> whileMessageShown;
+    std::optional<QString> keepingRefusal;
+    // Runs as the files are kept, to look at what is kept.
+    std::function<void()> whileKeeping;
+    std::function<void(const QString &)> keepingFailedLater;
     bool boxesWait = false;
 
 private:

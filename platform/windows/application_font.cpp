@@ -1,4 +1,4 @@
-#include "resources/application_font.h"
+#include "platform/application_font.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -24,11 +24,11 @@ EMSCRIPTEN_BINDINGS(kept_files)
 
 // The folder came from the browser's IndexedDB before the program started (stored_files.js);
 // what changed goes back there, in the background.
-bool keepFiles(const std::function<void(const QString &)> &failedLater)
+std::optional<QString> keepProgramFiles(const std::function<void(const QString &)> &failedLater)
 {
     if (EM_ASM_INT({ return Module.varnFilesRefused ? 1 : 0; }))
-        return false;
+        return QStringLiteral("браузер не хранит файлы этой страницы");
     tellFailure = failedLater;
     EM_ASM({ Module.varnKeepFiles(); });
-    return true;
+    return std::nullopt;
 }

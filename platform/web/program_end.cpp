@@ -1,4 +1,4 @@
-#include "main_window/program_end.h"
+#include "platform/program_end.h"
 
 #include <emscripten.h>
 

@@ -1,3 +1,0 @@
-#include "main_window/program_end.h"
-
-void tellProgramEnded() { }
