@@ -1,5 +1,6 @@
 #include "records/record_file.h"
 
+#include "platform/save_attempts.h"
 #include "records/record_rows.h"
 
 #include <QDir>
@@ -54,19 +55,18 @@ std::optional<SaveFailure> saveRecordFile(const QString &path, const QByteArray 
     // for the disk.
     if (fileHolds(path, bytes))
         return std::nullopt;
-    // On Windows another program reading the file for a moment, an indexer or a virus scanner,
-    // holds off its replacement: the save is tried again shortly before it counts as failed.
-    constexpr int kAttempts = 25;
-    constexpr int kPauseMs = 40;
+    // Tried again where another program reading the file for a moment holds off its replacement.
+    const SaveAttempts attempts = saveAttempts();
     QString reason;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    for (int attempt = 0; attempt < attempts.count; ++attempt) {
+        if (attempt > 0)
+            QThread::msleep(attempts.pauseMs);
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return SaveFailure {file.errorString(), true};
         if (file.write(bytes) == bytes.size() && file.commit())
             return std::nullopt;
         reason = file.errorString();
-        QThread::msleep(kPauseMs);
     }
     return SaveFailure {reason};
 }

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
+#include <thread>
 
 // Varn.dat: its cipher, how it is read and checked, how it is written back, and what happens
 // when it cannot be written.
@@ -38,6 +40,7 @@ private slots:
     void testNotARegularFileLeftAlone_data();
     void testNotARegularFileLeftAlone();
     void testLinkToTableFile();
+    void testTableReadElsewhereForAMoment();
 
 private:
     QString dataPath() const
@@ -364,6 +367,28 @@ void RecordFileTest::testLinkToTableFile()
     QVERIFY(platform.messages.isEmpty());
     QVERIFY(QFileInfo(dataPath()).isSymLink());
     QCOMPARE(readDataFile(), fileOfRows({row("Boris", " 120"), row("Anna", "  90")}));
+}
+
+// Another program that reads Varn.dat for a moment, as an indexer or a virus scanner does, fails no
+// save: on Windows, where the reader holds off the file's replacement, the save waits for it.
+void RecordFileTest::testTableReadElsewhereForAMoment()
+{
+    writeDataFile(fileOfRows({row("Anna", " 100")}));
+    RecordTable table(platform, kBestResult);
+    table.Чтение_таблицы_рекордов_из_файла();
+    QFile reader(dataPath());
+    QVERIFY(reader.open(QIODevice::ReadOnly));
+    std::thread letGo([&reader] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        reader.close();
+    });
+
+    platform.answers = {QStringLiteral("Boris")};
+    table.Внести_в_таблицу_новый_рекорд(200);
+    letGo.join();
+
+    QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.messages.value(0).text));
+    QCOMPARE(readDataFile(), fileOfRows({row("Boris", " 200"), row("Anna", " 100")}));
 }
 
 QTEST_GUILESS_MAIN(RecordFileTest)

@@ -1,4 +1,5 @@
 #include "game/rules.h"
+#include "platform/save_attempts.h"
 #include "records/record_file.h"
 #include "support/record_file.h"
 #include "table_copy.h"
@@ -154,10 +155,10 @@ void TwoCopiesTest::testConcurrentEntries()
                          qPrintable(QStringLiteral("%1 bytes, not a table, in round %2")
                                         .arg(bytes.size())
                                         .arg(round)));
-            } else {
-#ifndef Q_OS_WIN // where a file being replaced may not be opened for a moment
+            } else if (saveAttempts().count == 1) {
+                // Where a reader holds off a file's replacement, as on Windows, the replacement
+                // holds off a reader for a moment too.
                 QFAIL(qPrintable(file.errorString()));
-#endif
             }
             for (TableCopy *copy : copies) {
                 copy->process.waitForReadyRead(1);
