@@ -7,20 +7,23 @@
 
 namespace {
 
+// The web's standard library has no ranges.
+template<typename Matches> const layout::StatusLabel &entryWhere(Matches matches)
+{
+    return *std::find_if(layout::kStatusLabels.begin(), layout::kStatusLabels.end(), matches);
+}
+
 const layout::StatusLabel &entryNamed(std::string_view name)
 {
-    return *std::ranges::find_if(layout::kStatusLabels, [name](const layout::StatusLabel &entry) {
-        return entry.name == name;
-    });
+    return entryWhere([name](const layout::StatusLabel &entry) { return entry.name == name; });
 }
 
 // A value label shares its tooltip with the caption above it.
 QString captionOf(const layout::StatusLabel &value)
 {
-    return QString::fromUtf8(
-        std::ranges::find_if(layout::kStatusLabels, [&value](const layout::StatusLabel &entry) {
-            return entry.caption && entry.toolTip == value.toolTip;
-        })->caption);
+    return QString::fromUtf8(entryWhere([&value](const layout::StatusLabel &entry) {
+                                 return entry.caption && entry.toolTip == value.toolTip;
+                             }).caption);
 }
 
 QLabel *makeLabel(QWidget &parent, const layout::StatusLabel &entry, QPoint origin)
