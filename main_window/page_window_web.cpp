@@ -1,6 +1,7 @@
 #include "main_window/page_window.h"
 
 #include "main_window/centring.h"
+#include "main_window/whole_pictures.h"
 
 #include <QScreen>
 #include <QWidget>
@@ -9,4 +10,5 @@ void settleInPage(QWidget &window)
 {
     QObject::connect(window.screen(), &QScreen::geometryChanged, &window,
                      [&window] { centreAgain(window); });
+    keepPicturesWhole();
 }
