@@ -4,6 +4,7 @@
 #include "main_window/qt_platform.h"
 #include "platform/page_resize.h"
 #include "platform/program_end.h"
+#include "platform/whole_pictures.h"
 #include "resources/pictures.h"
 #include "resources/qt_translation.h"
 #include "version.h"
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     installQtTranslation();
     installAccessibleFactory();
+    keepPicturesWhole();
 
     QtPlatform platform;
     MainWindow window(platform);

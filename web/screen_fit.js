@@ -2,16 +2,14 @@
 // twice its own size, whichever way the screen is held. A desktop browser, whose pointer is a
 // mouse, shows it at its own size.
 //
-// The browser's own zoom does the shrinking, set by the page's width in the viewport, which the
-// browser fits to the screen: Qt reads the zoom from the visual viewport and draws at the screen's
-// own pixels, so lines stay sharp and presses land where they are drawn. Qt does not draw beyond
-// the device's pixel ratio, so a tablet's enlargement is Qt's own scale factor instead, which it
-// takes only at its start: the one that fits both ways.
-const varnScreenFit = (() => {
+// The browser's own zoom does the fitting, out on a phone and in on a tablet, set by the page's
+// width in the viewport, which the browser fits to the screen: Qt reads the zoom from the visual
+// viewport and draws at the screen's own pixels, so lines stay sharp and presses land where they
+// are drawn.
+(() => {
   // The window, title bar and frame included, as Qt draws it in a page, in CSS pixels, with a
   // margin of two around it.
   const size = { width: 472, height: 421 };
-  const touchScreen = matchMedia('(pointer: coarse)').matches;
   const viewport = document.querySelector('meta[name="viewport"]');
   const fit = (width, height) => Math.min(width / size.width, height / size.height, 2);
   // The screen's size in CSS pixels at no zoom, whatever zoom the page is at.
@@ -21,23 +19,31 @@ const varnScreenFit = (() => {
     const [across, down] = [innerWidth, innerHeight];
     return [Math.round(across * zoom()), Math.round(down * zoom())];
   };
-  const [width, height] = screenSize();
-  const qtScale = touchScreen ? Math.max(1, Math.min(fit(width, height), fit(height, width))) : 1;
+
+  // Qt draws at the screen's pixel ratio times the zoom, but at most at the screen's ratio, and
+  // paints at least one device pixel to a pixel of the window: zoomed in, it would draw coarser
+  // than the screen, and below one, as on a phone of ratio 1, it would crop the window. The ratio
+  // Qt reads makes it draw at the screen's times the zoom, or at one, the browser then shrinking
+  // the picture.
+  const screenRatio = devicePixelRatio;
+  Object.defineProperty(window, 'devicePixelRatio', {
+    configurable: true,
+    get: () => Math.max(screenRatio, screenRatio * zoom(), 1 / zoom()),
+  });
 
   const refit = () => {
     const [across, down] = screenSize();
     // A whole number of CSS pixels across, so that every load draws the window alike.
-    const width = Math.ceil(across / Math.min(1, fit(across, down) / qtScale));
+    const width = Math.ceil(across / fit(across, down));
     const wanted = across / width;
     // A page laid out again after its zoom has changed may be a pixel wider or narrower.
     if (Math.abs(wanted - zoom()) > 0.005)
       viewport.content = `width=${width}`;
   };
-  if (touchScreen) {
+  if (matchMedia('(pointer: coarse)').matches) {
     refit();
     // Turning the screen resizes the page; Qt then resizes its screen and the game centres its
     // window again.
     addEventListener('resize', refit);
   }
-  return { environment: qtScale === 1 ? {} : { QT_SCALE_FACTOR: String(qtScale) } };
 })();

@@ -10,6 +10,7 @@ import time
 from PIL import Image
 
 from board_reader import CLIENT_HEIGHT, CLIENT_WIDTH, ORIGIN, PITCH
+from crisp_lines import check_as_whole_repaint
 from devtools import Browser
 from play_test import NAME, check, step
 from x_session import wait_until
@@ -126,6 +127,7 @@ def phone_pass(server, clock, foxes):
         empty_table = wait_until("the panel", lambda: shown_table(phone), 5)
         phone.touch(*CLOSE_PANEL)
         check(not shown_table(phone), "Закрыть by touch left the panel open")
+        check_as_whole_repaint(phone)
         phone.touch(*GAME_MENU)
         phone.touch(*NEW_GAME)
         check(FLAG_RED not in phone.area(*square(66)).getdata(), "Новая игра left the flag")
