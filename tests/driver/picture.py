@@ -29,16 +29,18 @@ class Picture:
         """How many pixels have one of the wanted colours."""
         return sum(1 for colour in self.colours() if colour in wanted)
 
-    def text_rows(self, darkest=96):
-        """How many bands of rows hold dark pixels, each band a row of text: what a reader
-        counts as lines."""
-        bands = 0
-        inked = False
-        for y in range(self.height):
+    def ink_bands(self, darkest=96):
+        """(top, bottom) of each band of rows that hold dark pixels, each band a row of text:
+        what a reader counts as lines."""
+        bands, top = [], None
+        for y in range(self.height + 1):
             row = self.rgb[3 * self.width * y:3 * self.width * (y + 1)]
-            now = any(max(row[i:i + 3]) < darkest for i in range(0, len(row), 3))
-            bands += now and not inked
-            inked = now
+            inked = any(max(row[i:i + 3]) < darkest for i in range(0, len(row), 3))
+            if inked and top is None:
+                top = y
+            elif not inked and top is not None:
+                bands.append((top, y))
+                top = None
         return bands
 
     def save_png(self, path):

@@ -2,6 +2,7 @@
 server and the page's in a browser are pressed, read and checked alike."""
 
 import math
+import os
 import time
 
 from driver.checks import Failure, check, step, wait_until
@@ -70,14 +71,18 @@ class Player:
         watched = cell if watched is None else watched
         before = cell_picture(self.window.board(), watched).rgb
         self.window.press(cell, button)
+        return self.shown_after(f"cell {watched} to change after a press of button {button} on "
+                                f"cell {cell}", watched, before)
 
+    def shown_after(self, what, watched, before):
+        """Waits until the watched cell's picture is no longer before, or the game-over box
+        opens. Returns the board, or None when the box is up."""
         def shown():
             if self.window.box(END_TITLE):
                 return "box"
             board = self.window.board()
             return board if cell_picture(board, watched).rgb != before else None
-        result = wait_until(f"cell {watched} to change after a press of button {button} on "
-                            f"cell {cell}", shown, 5)
+        result = wait_until(what, shown, 5)
         return None if result == "box" else result
 
     def new_game(self):
@@ -106,12 +111,10 @@ class Player:
 
     def first_look(self):
         step("a fresh start: an empty table in Varn.dat, an empty board")
-        try:
-            with open(self.data_file, "rb") as table:
-                stored = table.read()
-        except FileNotFoundError:
-            raise Failure(f"no {self.data_file} after the program's start") from None
-        check(stored == EMPTY_TABLE, f"{self.data_file} of a first start is not 140 bytes of 0xA0")
+        check(os.path.isfile(self.data_file), f"no {self.data_file} after the program's start")
+        with open(self.data_file, "rb") as table:
+            check(table.read() == EMPTY_TABLE,
+                  f"{self.data_file} of a first start is not 140 bytes of 0xA0")
         self.learn_empty_board()
 
     def learn_empty_board(self):
@@ -128,10 +131,18 @@ class Player:
         self.window.wait_box(RULES_TITLE, 5)
         with open(help_file, encoding="cp1251") as rules:
             lines = rules.read().splitlines()
-        written = self.window.box_picture(RULES_TITLE).text_rows()
         printed = sum(1 for line in lines if line.strip())
-        check(written >= printed, f"the rules box shows {written} rows of text, but the rules "
-              f"file has {printed} lines that are not blank: lines run together or are missing")
+        written = []
+
+        def every_line():  # a box is painted a moment after it appears
+            written.append(len(self.window.box_picture(RULES_TITLE).ink_bands()))
+            return written[-1] >= printed
+        try:
+            wait_until("the rules box to show every line", every_line, 5, 0.1)
+        except Failure:
+            raise Failure(f"the rules box shows {written[-1]} rows of text, but the rules file "
+                          f"has {printed} lines that are not blank: lines run together or are "
+                          "missing") from None
         copied = self.window.box_text(RULES_TITLE)
         if copied is not None:
             for line in lines:
@@ -260,12 +271,7 @@ class Player:
         self.key_to(cell)
         framed = cell_picture(self.window.board(), cell).rgb
         self.window.keyboard("Return")
-
-        def opened_or_ended():
-            if self.window.box(END_TITLE):
-                return "box"
-            return cell_picture(self.window.board(), cell).rgb != framed
-        if wait_until(f"cell {cell} to open after Enter", opened_or_ended, 5) == "box":
+        if self.shown_after(f"cell {cell} to open after Enter", cell, framed) is None:
             return False
         # The frame moves off the cell, to read what it shows.
         self.key_to(cell + 1 if cell % 10 < 9 else cell - 1, watched=cell)

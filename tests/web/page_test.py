@@ -26,15 +26,7 @@ def names(table):
     """The pictures of the names in the panel's table, top to bottom, each cut to its band of
     ink: the empty rows show none."""
     area = table.crop(NAMES_LEFT, 0, NAMES_WIDTH, table.height)
-    found, top = [], None
-    for y in range(area.height + 1):
-        inked = y < area.height and any(max(area.pixel(x, y)) < 96 for x in range(area.width))
-        if inked and top is None:
-            top = y
-        elif not inked and top is not None:
-            found.append(area.crop(0, top, area.width, y - top).rgb)
-            top = None
-    return found
+    return [area.crop(0, top, area.width, bottom - top).rgb for top, bottom in area.ink_bands()]
 
 
 def fetched_elsewhere(browser, origin):
