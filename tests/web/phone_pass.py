@@ -87,12 +87,13 @@ def phone_pass(page, foxes):
         freeze_clock(browser)
         player = Player(lambda: Phone.load(browser, page))
         player.start()
+        step("the whole window in view; a tap opens a cell; a long press flags one, shown while "
+             "the finger stays")
         window = player.window
         width, height = window.page
         check(window.left >= 0 and window.left + CLIENT_WIDTH <= width and window.top >= 50
               and window.top + CLIENT_HEIGHT <= height, f"the client area at ({window.left}, "
               f"{window.top}) leaves the page, {width} × {height}")
-        step("a tap opens a cell; a long press flags one, shown while the finger stays")
         player.open(55)
         player.open(66, 3)
         step("the panel opened and closed by touch; Новая игра by touch, the foxes touched, the "
