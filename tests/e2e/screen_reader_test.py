@@ -7,21 +7,20 @@ flag, and Orca's own command for the status bar. It answers the end box and the 
 hears its result in the panel of best results."""
 
 import argparse
+import contextlib
 import os
 import re
-import shutil
 import sys
 import tempfile
-import time
 
-# The helpers beside this script are imported from the source tree: leave no caches there.
-sys.dont_write_bytecode = True
-
-from accessibility_bus import AccessibilityBus
-from fox_finder import FoxFinder
-from orca_speech import Orca
-from play_test import check, keys_between, step
-from x_session import Failure, XSession
+from driver.accessibility_bus import AccessibilityBus
+from driver.checks import check, run, step
+from driver.fox_finder import find_foxes
+from driver.game_window import GameWindow
+from driver.launch import Launch, copy_program
+from driver.orca_speech import Orca
+from driver.player import keys_between
+from driver.x_session import XSession
 
 NAME = "Лис"
 CELL = re.compile(r"Строка (\d+), столбец (\d+): (закрыта|флажок|лиса|\d)\.?")
@@ -102,30 +101,23 @@ class BlindPlayer:
 
     def game(self):
         step("a game played by what Orca says: the arrows, Home and End to a cell, Enter to open")
-        finder = FoxFinder()
-        opened = 0
-        while True:
-            try:
-                cell = finder.next_cell()
-            except ValueError:
-                raise Failure(f"what Orca said contradicts itself: {finder.numbers}, "
-                              f"foxes {sorted(finder.foxes)}") from None
-            shown = self.press("Return", cell, box="Все лисы найдены")
-            opened += 1
-            check(opened <= 40, f"no fifth fox after {opened} cells")
-            if shown is None:
-                break
-            if shown == FOX:
-                finder.saw_fox(cell)
-            else:
-                check(shown.isdigit(), f"cell {cell} spoke {shown} after Enter")
-                finder.saw_number(cell, {int(shown)})
-            if opened == 3:
-                values = self.status()
-                check(values.get("Ходы") == "3", f"the status bar read {values} after 3 moves")
-        check(len(finder.foxes) == 4, f"the game ended at the fox number {len(finder.foxes) + 1}")
-        step(f"the fifth fox at cell {cell}, after {opened} opened cells")
+        opened = find_foxes(self.open_by_ear, 40)
+        step(f"the fifth fox at cell {self.cursor}, after {opened} opened cells")
         return opened
+
+    def open_by_ear(self, cell, finder):
+        shown = self.press("Return", cell, box="Все лисы найдены")
+        if shown is None:
+            return False
+        if shown == FOX:
+            finder.saw_fox(cell)
+        else:
+            check(shown.isdigit(), f"cell {cell} spoke {shown} after Enter")
+            finder.saw_number(cell, {int(shown)})
+        if len(finder.numbers) + len(finder.foxes) == 3:
+            values = self.status()
+            check(values.get("Ходы") == "3", f"the status bar read {values} after 3 moves")
+        return True
 
     def end(self, opened):
         step("the end box heard and closed, the name's prompt and letters heard, the result "
@@ -153,46 +145,29 @@ class BlindPlayer:
         step(f'the panel reads "{row.strip()}"')
 
 
+def test(arguments):
+    with (tempfile.TemporaryDirectory(prefix="varn-screen-reader-",
+                                      ignore_cleanup_errors=True) as root,
+          contextlib.ExitStack() as stack):
+        program = copy_program(root, arguments.program, arguments.help_file)
+        session = stack.enter_context(XSession(root))
+        bus = AccessibilityBus(session.display, session.log)
+        stack.callback(bus.stop)
+        orca = Orca(bus.address, session.display, root)
+        stack.callback(orca.stop)
+        window = GameWindow(session, Launch([program], {
+            "HOME": os.path.join(root, "home"), "DBUS_SESSION_BUS_ADDRESS": bus.address}), root)
+        player = BlindPlayer(session, window.id, orca)
+        player.start()
+        player.flags()
+        player.end(player.game())
+
+
 def main():
     options = argparse.ArgumentParser(description=__doc__)
     options.add_argument("--program", required=True, help="the built Varn")
     options.add_argument("--help-file", required=True, help="Varn.hlp")
-    arguments = options.parse_args()
-
-    root = tempfile.mkdtemp(prefix="varn-screen-reader-")
-    program_folder = os.path.join(root, "program")
-    os.makedirs(program_folder)
-    program = os.path.join(program_folder, "Varn")
-    shutil.copy2(arguments.program, program)
-    shutil.copy2(arguments.help_file, program_folder)
-    log = os.path.join(root, "program.log")
-    session = bus = orca = None
-    started = time.monotonic()
-    try:
-        session = XSession()
-        bus = AccessibilityBus(session.display, log)
-        orca = Orca(bus.address, session.display, root)
-        session.start([program], root, log, {
-            "HOME": os.path.join(root, "home"), "DBUS_SESSION_BUS_ADDRESS": bus.address})
-        player = BlindPlayer(session, session.wait_window("Зарнак"), orca)
-        player.start()
-        player.flags()
-        player.end(player.game())
-    except Failure as failure:
-        print(f"FAIL: {failure}", file=sys.stderr)
-        if os.path.exists(log):
-            print("the program's output:\n" + open(log, errors="replace").read(), file=sys.stderr)
-        return 1
-    finally:
-        if orca:
-            orca.stop()
-        if session:
-            session.stop()
-        if bus:
-            bus.stop()
-        shutil.rmtree(root, ignore_errors=True)
-    print(f"PASS in {time.monotonic() - started:.1f} s")
-    return 0
+    return run(test, options.parse_args())
 
 
 if __name__ == "__main__":

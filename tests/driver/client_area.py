@@ -1,13 +1,18 @@
-"""Tells from a picture of the board what each cell shows: nothing, a flag, a fox or a number."""
+"""Where things lie in the main window's client area, the same on every platform, and what a
+picture of it shows: each cell's nothing, flag, fox or number, the status column, the panel."""
 
 import re
 
-ORIGIN = 24  # the top left corner of cell 0 in the board's client area
+ORIGIN = 24  # the top left corner of cell 0
 PITCH = 32
 CLIENT_WIDTH = 460
 CLIENT_HEIGHT = 368
 # Inside the grid lines: a cell's own 31 × 31 pixels.
 INSIDE = PITCH - 1
+STATUS_COLUMN = (392, 56, 33, 204)
+TEXT_BOX = (133, 80, 200, 188)  # the panel's text box
+TEXT_BOX_COLOUR = (0, 192, 192)
+CLOSE_BUTTON = (150 + 32, 280 + 11)
 
 BLANK, FLAG, FOX, NUMBER = "blank", "flag", "fox", "number"
 
@@ -20,6 +25,23 @@ def cell_corner(index):
 def cell_centre(index):
     x, y = cell_corner(index)
     return x + INSIDE // 2, y + INSIDE // 2
+
+
+def cell_picture(client, index):
+    return client.crop(*cell_corner(index), INSIDE, INSIDE)
+
+
+def status_column(client):
+    return client.crop(*STATUS_COLUMN)
+
+
+def text_box(client):
+    return client.crop(*TEXT_BOX)
+
+
+def panel_shown(client):
+    box = text_box(client)
+    return box.count({TEXT_BOX_COLOUR}) > box.width * box.height // 2
 
 
 def xpm_colours(path):
@@ -45,12 +67,8 @@ class BoardReader:
         self.flag_colours = _greys_removed(flag - fox)
         self.blank_cell = blank_cell.rgb
 
-    def cell(self, board, index):
-        x, y = cell_corner(index)
-        return board.crop(x, y, INSIDE, INSIDE)
-
-    def kind(self, board, index):
-        picture = self.cell(board, index)
+    def kind(self, client, index):
+        picture = cell_picture(client, index)
         if picture.rgb == self.blank_cell:
             return BLANK
         if picture.count(self.fox_colours) >= 20:

@@ -1,56 +1,24 @@
 """A private X server, the programs started on it, and real input through xdotool."""
 
-import ctypes
 import os
 import shutil
-import signal
 import subprocess
-import time
 
-from screen import Screen
-
-_PR_SET_PDEATHSIG = 1
-
-
-class Failure(Exception):
-    """A check failed; the message says what the player would have seen."""
-
-
-def die_with_parent():
-    # Children outlive a test that is killed on its timeout unless the kernel ends them too.
-    ctypes.CDLL(None).prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
-
-
-def end_process(process):
-    """Asks a process to end, and makes it end if it has not within five seconds."""
-    if process.poll() is None:
-        process.terminate()
-        try:
-            process.wait(5)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait()
-
-
-def wait_until(what, check, timeout, interval=0.02):
-    """Polls check() until it gives something true, and returns that; fails after timeout."""
-    deadline = time.monotonic() + timeout
-    while True:
-        result = check()
-        if result:
-            return result
-        if time.monotonic() > deadline:
-            raise Failure(f"timed out after {timeout} s waiting for {what}")
-        time.sleep(interval)
+from driver.checks import Failure, wait_until
+from driver.processes import die_with_parent, end_process
+from driver.screen import Screen
 
 
 class XSession:
-    """Xvfb on a free display number; stop() ends it and every program started on it."""
+    """Xvfb on a free display number, as a context: at its end every program started on it ends
+    too, and a failure inside it gets the screen and the programs' output as notes. Their output
+    goes to program.log in the folder given, outside the folders they run in."""
 
-    def __init__(self):
+    def __init__(self, folder):
         for tool in ("Xvfb", "xdotool"):
             if shutil.which(tool) is None:
                 raise Failure(f"{tool} is not installed (scripts/setup --tests installs it)")
+        self.log = os.path.join(folder, "program.log")
         read_end, write_end = os.pipe()
         self._server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
@@ -59,6 +27,7 @@ class XSession:
             preexec_fn=die_with_parent)
         os.close(write_end)
         self._programs = []
+        self.screen = None
         try:
             with os.fdopen(read_end) as answer:
                 number = answer.readline().strip()
@@ -70,12 +39,24 @@ class XSession:
             self.stop()
             raise
 
-    def start(self, command, working_directory, log, environment=None):
-        """Starts a command from another folder with the real xcb platform; its output goes to
-        log, outside that folder."""
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, failure, trace):
+        if isinstance(failure, Failure):
+            picture = os.path.abspath("e2e_failure.png")
+            self.screen.grab(0, 0, 1024, 768).save_png(picture)
+            failure.add_note(f"the screen at the failure: {picture}")
+            if os.path.exists(self.log):
+                with open(self.log, errors="replace") as output:
+                    failure.add_note("the program's output:\n" + output.read())
+        self.stop()
+
+    def start(self, command, working_directory, environment=None):
+        """Starts a command from another folder with the real xcb platform."""
         environment = {**os.environ, "DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb",
                        **(environment or {})}
-        with open(log, "ab") as output:
+        with open(self.log, "ab") as output:
             process = subprocess.Popen(command, cwd=working_directory, env=environment,
                                        stdout=output, stderr=output,
                                        preexec_fn=die_with_parent)
@@ -87,7 +68,7 @@ class XSession:
             if process.poll() is None:
                 process.kill()
                 process.wait()
-        if getattr(self, "screen", None):
+        if self.screen:
             self.screen.close()
             self.screen = None
         end_process(self._server)

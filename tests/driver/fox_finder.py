@@ -3,6 +3,8 @@ hidden foxes that agree with every number seen so far."""
 
 from math import comb
 
+from driver.checks import Failure, check
+
 
 def on_one_line(a, b):
     ra, ca = divmod(a, 10)
@@ -90,3 +92,23 @@ class FoxFinder:
         centre = lambda c: abs(c // 10 - 4.5) + abs(c % 10 - 4.5)
         return min((c for c, p in chances.items() if p >= best - 1e-12),
                    key=lambda c: (centre(c), c))
+
+
+def find_foxes(open_cell, most):
+    """Opens the cells a finder chooses until the fifth fox ends the game. open_cell(cell, finder)
+    opens a cell and tells the finder what it shows, or gives False once the game-over box is
+    up. Fails when the game lasts most cells or ends at another fox; returns the cells opened."""
+    finder = FoxFinder()
+    opened = 0
+    while True:
+        try:
+            cell = finder.next_cell()
+        except ValueError:
+            raise Failure(f"what the game showed contradicts itself: numbers {finder.numbers}, "
+                          f"foxes {sorted(finder.foxes)}") from None
+        opened += 1
+        if not open_cell(cell, finder):
+            break
+        check(opened < most, f"no fifth fox after {opened} cells")
+    check(len(finder.foxes) == 4, f"the game ended at the fox number {len(finder.foxes) + 1}")
+    return opened

@@ -13,8 +13,10 @@ import tempfile
 import time
 
 from PIL import Image
-from screen import Picture
-from x_session import Failure, die_with_parent
+
+from driver.checks import Failure
+from driver.picture import Picture
+from driver.processes import die_with_parent
 
 # Without these Chromium reaches for Google's services at start, which a closed network refuses;
 # WebGL, which Qt for WebAssembly draws with, runs in software.
@@ -24,9 +26,10 @@ FLAGS = ["--headless", "--no-sandbox", "--no-first-run", "--disable-background-n
 
 
 class Browser:
-    """Chromium with pages of the given size, in tabs; stop() ends it."""
+    """Chromium with pages of the given size and pixel ratio, in tabs, as a context: at its end
+    Chromium ends, and a failure inside it gets a picture of the page as a note."""
 
-    def __init__(self, width, height):
+    def __init__(self, width, height, pixel_ratio=1, mobile=False):
         self._profile = tempfile.TemporaryDirectory(prefix="varn-chromium-",
                                                     ignore_cleanup_errors=True)
         to_browser, self._commands = os.pipe()
@@ -41,7 +44,8 @@ class Browser:
         self._next_id = 0
         self._pending = b""
         self.events = []  # (method, params) of every event, oldest first
-        self._size = {"width": width, "height": height}
+        self._metrics = {"width": width, "height": height, "deviceScaleFactor": pixel_ratio,
+                         "mobile": mobile}
         self._tabs = {}  # a tab's session -> its target
         self._session = None
         self.new_tab()
@@ -53,8 +57,7 @@ class Browser:
         self._session = self.call("Target.attachToTarget", targetId=target,
                                   flatten=True)["sessionId"]
         self._tabs[self._session] = target
-        self.send("Emulation.setDeviceMetricsOverride", **self._size, deviceScaleFactor=1,
-                  mobile=False)
+        self.send("Emulation.setDeviceMetricsOverride", **self._metrics)
         self.send("Network.enable")
         return left
 
@@ -74,6 +77,16 @@ class Browser:
         os.dup2(read_end, 3)
         os.dup2(write_end, 4)
         die_with_parent()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, failure, trace):
+        if isinstance(failure, Failure):
+            picture = os.path.abspath("web_failure.png")
+            self.picture(0, 0, *self.evaluate("[innerWidth, innerHeight]")).save_png(picture)
+            failure.add_note(f"the page at the failure: {picture}")
+        self.stop()
 
     def stop(self):
         # Its renderer and GPU processes too, which still write into the profile.
@@ -139,9 +152,10 @@ class Browser:
         return result["result"].get("value")
 
     def picture(self, x, y, width, height):
-        """What the page shows in a rectangle, in CSS pixels."""
+        """What the page shows in a rectangle, a pixel for each CSS pixel of the page."""
+        scale = 1 / self._metrics["deviceScaleFactor"]
         shot = self.send("Page.captureScreenshot", format="png", optimizeForSpeed=True,
-                         clip={"x": x, "y": y, "width": width, "height": height, "scale": 1})
+                         clip={"x": x, "y": y, "width": width, "height": height, "scale": scale})
         rgb = Image.open(io.BytesIO(base64.b64decode(shot["data"]))).convert("RGB")
         return Picture(rgb.width, rgb.height, rgb.tobytes())
 

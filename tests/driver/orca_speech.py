@@ -10,7 +10,8 @@ import subprocess
 import threading
 import tty
 
-from x_session import Failure, die_with_parent, end_process, wait_until
+from driver.checks import Failure, wait_until
+from driver.processes import die_with_parent, end_process
 
 UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?\{'", re.DOTALL)
 

@@ -1,7 +1,7 @@
 """Learns which picture stands for which number from a board whose foxes are all known."""
 
-from fox_finder import on_one_line
-from x_session import Failure
+from driver.checks import Failure
+from driver.fox_finder import on_one_line
 
 HIGHEST = 5  # five foxes: no cell sees more
 

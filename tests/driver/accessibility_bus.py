@@ -1,22 +1,21 @@
 """A private D-Bus session with the AT-SPI accessibility bus on it, as a desktop session starts
 them for a screen reader: programs started with its address speak to no other session."""
 
-import ctypes
 import os
 import shutil
 import signal
 import subprocess
 
-from x_session import Failure, wait_until
+from driver.checks import Failure, wait_until
+from driver.processes import die_with_parent
 
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-_PR_SET_PDEATHSIG = 1
 
 
 def _own_group_dying_with_parent():
     # A group of its own, so that stop() ends the buses the daemons start too.
     os.setsid()
-    ctypes.CDLL(None).prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
+    die_with_parent()
 
 
 class AccessibilityBus:
