@@ -5,7 +5,6 @@
 #include "main_window/lines.h"
 #include "resources/pictures.h"
 
-#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>

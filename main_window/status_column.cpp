@@ -4,6 +4,7 @@
 #include "main_window/layout.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 

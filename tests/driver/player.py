@@ -19,6 +19,13 @@ KEYBOARD_NAME = "Клавиатура"
 MOST_OPENED_FOR_POINTS = 29
 
 
+def add_picture_options(options):
+    """The pictures the player tells a fox and a flag from a number by, on a script's command
+    line."""
+    options.add_argument("--fox", required=True, help="fox.xpm")
+    options.add_argument("--flag", required=True, help="flag.xpm")
+
+
 def lines_of(cell):
     return [other for other in range(100) if other != cell and on_one_line(cell, other)]
 

@@ -14,7 +14,7 @@ import tempfile
 from driver.checks import check, run, step
 from driver.game_window import GameWindow
 from driver.launch import Launch, Wine, copy_program
-from driver.player import Player
+from driver.player import Player, add_picture_options
 from driver.x_session import XSession
 
 # Qt's own options, which the program must ignore: had they reached Qt, the window would be found
@@ -64,8 +64,7 @@ def main():
     options = argparse.ArgumentParser(description=__doc__)
     options.add_argument("--program", required=True, help="the built Varn")
     options.add_argument("--help-file", required=True, help="Varn.hlp")
-    options.add_argument("--fox", required=True, help="fox.xpm")
-    options.add_argument("--flag", required=True, help="flag.xpm")
+    add_picture_options(options)
     options.add_argument("--wine", help="windows/wine-run, to play the Windows build under Wine")
     return run(test, options.parse_args())
 

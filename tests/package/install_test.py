@@ -15,7 +15,7 @@ import tempfile
 from driver.checks import Failure, check, run, step
 from driver.game_window import GameWindow
 from driver.launch import Launch
-from driver.player import NAME, Player
+from driver.player import NAME, Player, add_picture_options
 from driver.titles import ERROR_TITLE
 from driver.x_session import XSession
 
@@ -116,8 +116,7 @@ def test(arguments):
 def main():
     options = argparse.ArgumentParser(description=__doc__)
     options.add_argument("--package", required=True, help="varn_<version>_<arch>.deb")
-    options.add_argument("--fox", required=True, help="fox.xpm, to tell a fox from a number")
-    options.add_argument("--flag", required=True, help="flag.xpm, to tell a flag from a number")
+    add_picture_options(options)
     arguments = options.parse_args()
     if os.geteuid() != 0:
         print("SKIPPED: dpkg -i needs root")

@@ -14,7 +14,7 @@ from driver.chromium import Browser
 from driver.client_area import CLIENT_WIDTH, ORIGIN, PITCH
 from driver.page_server import PageServer
 from driver.page_window import PageWindow, freeze_clock
-from driver.player import NAME, Player
+from driver.player import NAME, Player, add_picture_options
 from phone_pass import phone_pass
 
 NAMES_LEFT, NAMES_WIDTH = 40, 100  # where the names lie in the panel's table
@@ -89,8 +89,7 @@ def main():
     options = argparse.ArgumentParser(description=__doc__)
     options.add_argument("--page", required=True, help="the web build's folder")
     options.add_argument("--help-file", required=True, help="Varn.hlp")
-    options.add_argument("--fox", required=True, help="fox.xpm")
-    options.add_argument("--flag", required=True, help="flag.xpm")
+    add_picture_options(options)
     return run(test, options.parse_args())
 
 
