@@ -29,7 +29,7 @@ QMessageBox::Icon boxIcon(Platform::Icon icon)
 // Seeded once from the clock: every game of a run continues the same sequence.
 QtPlatform::QtPlatform()
     : generator(static_cast<std::mt19937::result_type>(
-        std::chrono::system_clock::now().time_since_epoch().count()))
+          std::chrono::system_clock::now().time_since_epoch().count()))
 { }
 
 void QtPlatform::showMessage(const QString &text, const QString &title, Icon icon,

@@ -20,12 +20,10 @@ public:
 
     // A box with a single OK button; closed runs when the player has closed it.
     virtual void showMessage(const QString &text, const QString &title, Icon icon,
-                             std::function<void()> closed = {})
-        = 0;
+                             std::function<void()> closed = {}) = 0;
     // An input box; answered gets the typed text, or an empty string when cancelled.
     virtual void askText(const QString &prompt, const QString &title, const QString &defaultAnswer,
-                         std::function<void(const QString &)> answered)
-        = 0;
+                         std::function<void(const QString &)> answered) = 0;
     // The folder of the executable, where the data and help files live.
     virtual QString programDirectory() const = 0;
     // The player's own folder for the game's data, used where the program's folder cannot be

@@ -51,9 +51,8 @@ void RecordTable::Взять_таблицу_из_файла(const RecordStorage 
 TableChange RecordTable::Изменить_таблицу(const Change &change)
 {
     RecordStorage storage(m_platform);
-    storage.tellLateFailuresTo([this](const QString &failure) {
-        tellIfNotSaved({false, failure});
-    });
+    storage.tellLateFailuresTo(
+        [this](const QString &failure) { tellIfNotSaved({false, failure}); });
     Взять_таблицу_из_файла(storage);
     m_rows = change(m_rows);
     return {Файл_испорчен, Полностью_обновить_таблицу_рекордов(storage)};

@@ -32,7 +32,7 @@ public:
         messages.append({text, title, icon});
         if (whileMessageShown)
             whileMessageShown();
-        open(closed ? std::move(closed) : [] {});
+        open(closed ? std::move(closed) : [] { });
     }
     void askText(const QString &prompt, const QString &title, const QString &defaultAnswer,
                  std::function<void(const QString &)> answered) override
