@@ -116,7 +116,7 @@ void MainWindowTest::start(std::chrono::milliseconds tick)
 {
     window = std::make_unique<MainWindow>(platform, tick);
     window->show();
-    QApplication::setActiveWindow(window.get());
+    window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
