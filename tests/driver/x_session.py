@@ -113,6 +113,11 @@ class XSession:
                                 timeout=10, env=dict(os.environ, DISPLAY=self.display))
         return result.stdout.decode("utf-8", errors="replace")
 
+    def keyboard_layout(self, layout):
+        """The keyboard's layout, as a player's desktop sets it: xdotool then types its letters
+        with keys of their own, which every program reads as a player's."""
+        subprocess.run(["setxkbmap", "-display", self.display, layout], timeout=10, check=True)
+
     def paste(self, window, text):
         """Enters text through the clipboard. Typing letters missing from the keyboard map, as
         Cyrillic is from Xvfb's, makes xdotool remap a spare key for a moment: Wine never sees

@@ -55,7 +55,9 @@ class BlindPlayer:
         self.session.xdotool("windowfocus", "--sync", self.window)
         said = self.orca.hear("the first cell", lambda said: (0, CLOSED) in cells_in(said)
                               and said, 15)
-        check("Зарнак frame." in said, f"the window's title was not heard: {said}")
+        # Orca 43 ends the window's title and role with a full stop; Orca 48 does not.
+        check(any(line.rstrip(".") == "Зарнак frame" for line in said),
+              f"the window's title was not heard: {said}")
         check(cells_in(said) == [(0, CLOSED)], f"entering the board spoke {said}")
 
     def status(self):
@@ -151,6 +153,9 @@ def test(arguments):
           contextlib.ExitStack() as stack):
         program = copy_program(root, arguments.program, arguments.help_file)
         session = stack.enter_context(XSession(root))
+        # A Russian player's keyboard: Orca 48 stops reading keys that xdotool maps to a spare
+        # key for a moment, as it must for letters missing from the layout.
+        session.keyboard_layout("ru")
         bus = AccessibilityBus(session.display, session.log)
         stack.callback(bus.stop)
         orca = Orca(bus.address, session.display, root)
