@@ -2,6 +2,7 @@
 #include "main_window/centring.h"
 #include "main_window/main_window.h"
 #include "main_window/qt_platform.h"
+#include "platform/light_colours.h"
 #include "platform/page_resize.h"
 #include "platform/program_end.h"
 #include "platform/whole_pictures.h"
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
     installQtTranslation();
     installAccessibleFactory();
     keepPicturesWhole();
+    keepLightColours();
 
     QtPlatform platform;
     MainWindow window(platform);

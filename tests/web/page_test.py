@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """The web build served from 127.0.0.1 and played in headless Chromium as a player plays it, by
-the desktop's game player: the window centred at its own size, F1's rules, a game opened cell by
-cell, a game won by reading the numbers with a Cyrillic name pasted, a second tab's result with
-a name typed joining it, the panel after a reload, and Выход. The page's clock stands at the same
+the desktop's game player: the window in its own colours in a dark browser, centred at its own
+size, F1's rules, a game opened cell by cell, a game won by reading the numbers with a Cyrillic
+name pasted, a second tab's result with a name typed joining it, the panel after a reload, and
+Выход. The page's clock stands at the same
 instant at every load, which hides the same foxes; nothing may be fetched from elsewhere. Then the
 same page on a phone (phone_pass.py)."""
 
 import argparse
 import sys
+import time
 
 from driver.checks import check, run, step
 from driver.chromium import Browser
@@ -35,6 +37,19 @@ def fetched_elsewhere(browser, origin):
                    and not params["request"]["url"].startswith((origin, "data:", "blob:"))})
 
 
+def dark_scheme(browser, window):
+    """A browser turned to a dark colour scheme, as a player's system may turn it at dusk: the
+    window keeps its colours for the seconds that follow."""
+    step("the window keeps its colours when the browser turns to a dark colour scheme")
+    light = window.picture().rgb
+    browser.call("Emulation.setEmulatedMedia",
+                 features=[{"name": "prefers-color-scheme", "value": "dark"}])
+    deadline = time.monotonic() + 2
+    while time.monotonic() < deadline:
+        check(window.picture().rgb == light, "a dark colour scheme changed the window's colours")
+    browser.call("Emulation.setEmulatedMedia", features=[])
+
+
 def laptop_pass(server, arguments):
     """The page at a laptop's size, by mouse and keys; returns the foxes its clock hides."""
     with Browser(*PAGE) as browser:
@@ -44,6 +59,7 @@ def laptop_pass(server, arguments):
         player = Player(lambda: PageWindow.load(browser, server.page), arguments.fox,
                         arguments.flag)
         player.start()
+        dark_scheme(browser, player.window)
         step("the window is centred in the page at its own size, under its title bar")
         middle = player.window.left + CLIENT_WIDTH / 2
         check(abs(middle - PAGE[0] / 2) <= 6,
