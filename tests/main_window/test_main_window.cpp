@@ -325,6 +325,7 @@ void MainWindowTest::testTicksGoOnInModalBox()
     // A running stopwatch keeps ticking while a modal window is open.
     start(std::chrono::milliseconds(5));
     click(0, Qt::MiddleButton);
+    platform.clock += 1000;
     window->findChild<QAction *>(QStringLiteral("О_программе"))->trigger();
     QVERIFY(waitForModal());
     QVERIFY(QTest::qWaitFor([this] { return game().state().Секунды > 0; }));
@@ -364,6 +365,7 @@ void MainWindowTest::testTickShowsInTimeLabel()
     // A tick of the stopwatch shows at once in the time label, the board left as it was.
     start(std::chrono::milliseconds(5));
     click(1, Qt::RightButton);
+    platform.clock += 1000;
     QSignalSpy tick(&stopwatch(), &QTimer::timeout);
     QVERIFY(tick.wait());
     QCOMPARE(label("lblTime")->text(), QStringLiteral("1"));
