@@ -23,6 +23,8 @@ struct GameState
     std::array<bool, kCellCount> Лисы {};
     std::array<bool, kCellCount> Открытые {};
     std::array<bool, kCellCount> Флаг {};
+
+    friend bool operator==(const GameState &, const GameState &) = default;
 };
 
 // What one cell of the board shows.

@@ -11,8 +11,8 @@ namespace {
 using Cells = std::array<bool, kCellCount>;
 
 // The names, in the order they are written; the last three are the cells, four to a hex digit.
-const QStringList kNames {"points", "seconds", "moves", "found",  "pressed", "firstPress", "cursor",
-                          "framed", "panel",   "foxes", "opened", "flags"};
+const QStringList kNames {"points", "seconds", "moves", "found", "pressed", "firstPress",
+                          "cursor", "framed",  "panel", "foxes", "opened",  "flags"};
 constexpr int kDigits = kCellCount / 4;
 
 // The panel: 0 closed, 1 open with the cells taking no presses, 2 open after a new game.
@@ -59,12 +59,18 @@ int count(const Cells &cells)
 QString keptGameText(const KeptGame &game)
 {
     const GameState &s = game.state;
-    const QStringList values {QString::number(s.Очки),         QString::number(s.Секунды),
-                              QString::number(s.Ходы),         QString::number(s.Найдено_лис),
-                              QString::number(!s.Первый_ход),  QString::number(game.firstPress),
-                              QString::number(game.cursor),    QString::number(game.cursorShown),
-                              QString::number(panelCode(game)), cellsText(s.Лисы),
-                              cellsText(s.Открытые),           cellsText(s.Флаг)};
+    const QStringList values {QString::number(s.Очки),
+                              QString::number(s.Секунды),
+                              QString::number(s.Ходы),
+                              QString::number(s.Найдено_лис),
+                              QString::number(!s.Первый_ход),
+                              QString::number(game.firstPress),
+                              QString::number(game.cursor),
+                              QString::number(game.cursorShown),
+                              QString::number(panelCode(game)),
+                              cellsText(s.Лисы),
+                              cellsText(s.Открытые),
+                              cellsText(s.Флаг)};
     QStringList fields;
     for (int i = 0; i < kNames.size(); ++i)
         fields.append(kNames[i] + u'=' + values[i]);
@@ -73,12 +79,13 @@ QString keptGameText(const KeptGame &game)
 
 std::optional<KeptGame> keptGameFromText(const QString &text)
 {
+    const QStringList fields = text.split(u' ');
     QHash<QString, QString> values;
-    for (const QString &field : text.split(u' ')) {
+    for (const QString &field : fields) {
         const qsizetype equals = field.indexOf(u'=');
         values.insert(field.left(equals), field.mid(equals + 1));
     }
-    if (values.size() != kNames.size())
+    if (fields.size() != kNames.size() || values.size() != kNames.size())
         return std::nullopt;
     bool sound = true;
     const auto number = [&values, &sound](const char *name, qint64 lowest, qint64 highest) {

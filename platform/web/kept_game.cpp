@@ -22,8 +22,7 @@ void store(const QString &text)
                     sessionStorage.setItem('varn-game', text);
                 else
                     sessionStorage.removeItem('varn-game');
-            } catch (refused) {
-            }
+            } catch (refused) { }
         },
         utf8.constData());
 }
@@ -59,11 +58,13 @@ std::function<void()> keepGame(std::function<QString()> text)
 {
     gameText = std::move(text);
     EM_ASM({
-        document.addEventListener('visibilitychange', function() {
-            if (document.visibilityState === 'hidden')
-                Module.varnKeepGame();
-        });
-        window.addEventListener('pagehide', function() { Module.varnKeepGame(); });
+        document.addEventListener(
+            'visibilitychange', function() {
+                if (document.visibilityState == = 'hidden')
+                    Module.varnKeepGame();
+            });
+        window.addEventListener(
+            'pagehide', function() { Module.varnKeepGame(); });
     });
     return &keepNow;
 }
