@@ -2,9 +2,10 @@
 """The web build served from 127.0.0.1 and played in headless Chromium as a player plays it, by
 the desktop's game player: the window centred at its own size, F1's rules, a game opened cell by
 cell, a game won by reading the numbers with a Cyrillic name pasted, a second tab's result with
-a name typed joining it, the panel after a reload, and Выход. The page's clock stands at the same
-instant at every load, which hides the same foxes; nothing may be fetched from elsewhere. Then the
-same page on a phone (phone_pass.py)."""
+a name typed joining it, the panel after a reload, and Выход; a game kept through a freeze and a
+reload, and not past its tab (kept_game.py). The page's clock stands at the same instant at every
+load, which hides the same foxes; nothing may be fetched from elsewhere. Then the same page on a
+phone (phone_pass.py)."""
 
 import argparse
 import sys
@@ -15,6 +16,7 @@ from driver.client_area import CLIENT_WIDTH, ORIGIN, PITCH
 from driver.page_server import PageServer
 from driver.page_window import PageWindow, freeze_clock
 from driver.player import NAME, Player, add_picture_options
+from kept_game import kept_game_pass
 from phone_pass import phone_pass
 
 NAMES_LEFT, NAMES_WIDTH = 40, 100  # where the names lie in the panel's table
@@ -75,6 +77,7 @@ def laptop_pass(server, arguments):
               f"the other tab's table holds {len(shown)} results, not two of the same name")
         browser.switch_to(first_tab)
         player.restart()
+        kept_game_pass(browser, server.page)
         elsewhere = fetched_elsewhere(browser, server.origin)
         check(not elsewhere, f"the page fetched from elsewhere: {elsewhere}")
         return foxes
