@@ -6,9 +6,9 @@
 #include <QString>
 #include <optional>
 
-// A game in progress as one line of text, which a browser page keeps in its tab so that a reload
-// brings the game back: the game's state, when its stopwatch started, and what the window shows of
-// it. A game that has ended is never kept.
+// What a page keeps of a game in progress, in its tab, so that a reload brings the game back: the
+// game's state, when its stopwatch started, and what the window shows of it. The window keeps no
+// game that has ended.
 struct KeptGame
 {
     GameState state;
