@@ -23,6 +23,8 @@ struct GameState
     std::array<bool, kCellCount> Лисы {};
     std::array<bool, kCellCount> Открытые {};
     std::array<bool, kCellCount> Флаг {};
+
+    friend bool operator==(const GameState &, const GameState &) = default;
 };
 
 // What one cell of the board shows.
@@ -60,7 +62,10 @@ public:
     void Загрузка();
     void Новая_игра_Click();
     void Клетка_MouseDown(int index, Button button);
-    void Секундомер_Timer();
+    // passed: the whole seconds since the game's first press, by the stopwatch's clock.
+    void Секундомер_Timer(qint64 passed);
+    // Brings back a game kept beyond the program's run, in progress as it was.
+    void restore(const GameState &state);
 
     // How many foxes lie on the lines of a cell, found ones included.
     int Пеленгатор(int index) const;

@@ -21,3 +21,21 @@ void GameSession::press(int index, Game::Button button)
     if (m_panel.takesPresses())
         m_game.Клетка_MouseDown(index, button);
 }
+
+KeptGame GameSession::kept() const
+{
+    KeptGame kept;
+    kept.state = m_game.state();
+    kept.panelOnScreen = m_panel.isOnScreen();
+    kept.panelTakesPresses = m_panel.takesPresses();
+    return kept;
+}
+
+void GameSession::restore(const KeptGame &kept)
+{
+    m_game.restore(kept.state);
+    if (kept.panelOnScreen)
+        m_panel.Рекорды_Click();
+    if (kept.panelTakesPresses)
+        m_panel.takePressesAgain();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/game.h"
+#include "game/kept_game.h"
 #include "records/record_table.h"
 #include "records/records_panel.h"
 
@@ -16,10 +17,15 @@ public:
     void load() { m_game.Загрузка(); }
     void newGame();
     void press(int index, Game::Button button);
-    void tick() { m_game.Секундомер_Timer(); }
+    void tick(qint64 passed) { m_game.Секундомер_Timer(passed); }
     void showRecords() { m_panel.Рекорды_Click(); }
     void closeRecords() { m_panel.Кнопка_ок_Click(); }
     void clearRecords() { m_panel.Кнопка_очистить_Click(); }
+    // The game and the panel as they are, to keep beyond the program's run; the window adds its
+    // own part.
+    KeptGame kept() const;
+    // Brings back the game and the panel of a kept game.
+    void restore(const KeptGame &kept);
 
     const Game &game() const { return m_game; }
     const RecordTable &table() const { return m_table; }

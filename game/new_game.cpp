@@ -27,6 +27,14 @@ void Game::Новая_игра_Click()
     emit changed();
 }
 
+// A game kept beyond the program's run, as it was: its stopwatch runs on if it had started.
+void Game::restore(const GameState &state)
+{
+    m_state = state;
+    emit stopwatchSwitched(!m_state.Первый_ход && !m_state.Конец_игры);
+    emit changed();
+}
+
 // Counters, flags, foxes and opened cells back to a fresh game; the stopwatch stops.
 void Game::Инициализация()
 {

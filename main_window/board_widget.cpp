@@ -221,6 +221,12 @@ void BoardWidget::focusInEvent(QFocusEvent *event)
         this, [this] { BoardAccessible::announceCursor(*this); }, Qt::QueuedConnection);
 }
 
+void BoardWidget::placeCursor(int index, bool shown)
+{
+    moveCursor(index);
+    showCursor(shown);
+}
+
 void BoardWidget::moveCursor(int index)
 {
     if (index == m_cursor)
@@ -229,6 +235,7 @@ void BoardWidget::moveCursor(int index)
     m_cursor = index;
     update(layout::cursorFrame(m_cursor));
     BoardAccessible::announceCursor(*this);
+    emit cursorChanged();
 }
 
 void BoardWidget::showCursor(bool shown)
@@ -237,4 +244,5 @@ void BoardWidget::showCursor(bool shown)
         return;
     m_cursorShown = shown;
     update(layout::cursorFrame(m_cursor));
+    emit cursorChanged();
 }

@@ -19,6 +19,9 @@ public:
 
     const Game &game() const { return m_game; }
     int cursor() const { return m_cursor; }
+    bool cursorShown() const { return m_cursorShown; }
+    // The cursor at a cell, shown or not, as a game brought back had it.
+    void placeCursor(int index, bool shown);
     // Repaints what the game holds now, and tells assistive technology which cells changed.
     void showGame();
     // A press at a point of the board, which may lie outside every cell; any press hides the
@@ -27,6 +30,8 @@ public:
 
 signals:
     void cellPressed(int index, Game::Button button);
+    // The cursor moved, or was shown or hidden.
+    void cursorChanged();
 
 protected:
     bool event(QEvent *event) override;

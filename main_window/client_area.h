@@ -17,6 +17,9 @@ class ClientArea : public QWidget
 public:
     explicit ClientArea(GameSession &session, QWidget *parent = nullptr);
 
+    const BoardWidget &board() const { return m_board; }
+    void placeCursor(int index, bool shown) { m_board.placeCursor(index, shown); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -3,6 +3,8 @@
 #include "commands/about_window.h"
 #include "commands/rules_command.h"
 #include "main_window/modal.h"
+#include "platform/kept_game.h"
+#include "platform/platform.h"
 
 #include <QLayout>
 #include <QMenuBar>
@@ -25,11 +27,63 @@ MainWindow::MainWindow(Platform &platform, std::chrono::milliseconds tick)
 
     Секундомер.setObjectName(QStringLiteral("Секундомер"));
     Секундомер.setInterval(tick);
-    connect(&Секундомер, &QTimer::timeout, this, [this] { m_session.tick(); });
-    connect(&m_session.game(), &Game::stopwatchSwitched, &Секундомер,
-            [this](bool running) { running ? Секундомер.start() : Секундомер.stop(); });
+    connect(&Секундомер, &QTimer::timeout, this, [this] { m_session.tick(secondsPassed()); });
+    connect(&m_session.game(), &Game::stopwatchSwitched, &Секундомер, [this](bool running) {
+        if (!running) {
+            Секундомер.stop();
+            return;
+        }
+        m_firstPress = m_platform.clockMilliseconds();
+        Секундомер.start();
+    });
 
     m_session.load();
+    if (const std::optional<KeptGame> kept = keptGameFromText(keptGame()))
+        restore(*kept);
+    m_keepGame = keepGame([this] { return keptText(); });
+    const Game &game = m_session.game();
+    connect(&game, &Game::changed, this, m_keepGame);
+    connect(&game, &Game::statusChanged, this, m_keepGame);
+    connect(&m_session.panel(), &RecordsPanel::changed, this, m_keepGame);
+    connect(&m_client.board(), &BoardWidget::cursorChanged, this, m_keepGame);
+}
+
+// A timer fires a little early or late: a tick counts the whole seconds nearest to the time passed.
+qint64 MainWindow::secondsPassed() const
+{
+    return (m_platform.clockMilliseconds() - m_firstPress + 500) / 1000;
+}
+
+// The seconds are counted at once from the kept first press: those that passed while the game was
+// away count as any others.
+void MainWindow::restore(const KeptGame &kept)
+{
+    m_session.restore(kept);
+    m_firstPress = kept.firstPress;
+    m_client.placeCursor(kept.cursor, kept.cursorShown);
+    if (Секундомер.isActive())
+        m_session.tick(secondsPassed());
+}
+
+// Nothing of a game that has ended, or of a closed window's, is kept.
+QString MainWindow::keptText() const
+{
+    if (m_closed || m_session.game().state().Конец_игры)
+        return QString();
+    KeptGame kept = m_session.kept();
+    kept.firstPress = m_firstPress;
+    kept.cursor = m_client.board().cursor();
+    kept.cursorShown = m_client.board().cursorShown();
+    return keptGameText(kept);
+}
+
+// Closing the window ends its game, on a page as on a desktop: the page started again from its
+// link begins a new game.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    m_closed = true;
+    m_keepGame();
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::buildMenus()

@@ -3,6 +3,7 @@
 #include "game/random_cell.h"
 #include "main_window/modal.h"
 #include "platform/kept_files.h"
+#include "platform/stopwatch_clock.h"
 
 #include <QCoreApplication>
 #include <QInputDialog>
@@ -63,6 +64,11 @@ void QtPlatform::askText(const QString &prompt, const QString &title, const QStr
 QString QtPlatform::programDirectory() const
 {
     return QCoreApplication::applicationDirPath();
+}
+
+qint64 QtPlatform::clockMilliseconds() const
+{
+    return stopwatchClock();
 }
 
 float QtPlatform::nextRandom()

@@ -23,6 +23,7 @@ public:
     QString programDirectory() const override;
     QString playerDataDirectory() const override { return playerDataFolder(); }
     float nextRandom() override;
+    qint64 clockMilliseconds() const override;
     std::optional<QString> keepFiles(std::function<void(const QString &)> failedLater) override;
 
 private:

@@ -27,6 +27,11 @@ TouchPress::TouchPress(QObject *parent)
 
 void TouchPress::follow(const QTouchEvent &event)
 {
+    // Qt sends a cancelled touch with no points; like any touch cancelled, it presses nothing.
+    if (event.points().isEmpty()) {
+        cancel();
+        return;
+    }
     const QPoint at = event.points().constFirst().position().toPoint();
     switch (event.type()) {
     case QEvent::TouchBegin:

@@ -31,6 +31,9 @@ public:
     virtual QString playerDataDirectory() const = 0;
     // Uniform in [0, 1), from a generator seeded once per run.
     virtual float nextRandom() = 0;
+    // The clock the stopwatch follows, in milliseconds: a page's goes on through a reload of the
+    // page, a desktop's is moved by no change of the system's time.
+    virtual qint64 clockMilliseconds() const = 0;
     // Keeps the program's folder beyond this run where the platform does not do so by itself: a
     // browser page's folder lives in memory, and is stored in the browser after every change.
     // Files on a disk are kept already. Gives why, when the platform refuses to keep them; a

@@ -69,6 +69,12 @@ class Browser:
         self._session = tab
         return left
 
+    def close_tab(self):
+        """Closes the tab in front, as a player does, and sends what follows to the tab opened
+        last of those left."""
+        self.call("Target.closeTarget", targetId=self._tabs.pop(self._session))
+        self._session = list(self._tabs)[-1]
+
     @staticmethod
     def _pipes_to(read_end, write_end):
         # The protocol's pipe: commands on descriptor 3, replies on 4; moved out of the way

@@ -13,9 +13,9 @@ CLIENT_BELOW_TITLE = 41  # from the title bar's top row, past the menu bar, to t
 FILE_MENU = (20, -9)  # over "Файл", above the client area
 # The page's clock stands at a fixed instant while the page loads, so that every load hides the
 # same foxes, and runs once the board is drawn, so that each file saved later is newer than the
-# last, as the browser's storage needs to see that it changed.
+# last, as the browser's storage needs to see that it changed; a test may stand it again.
 FROZEN_CLOCK = """(() => {
-    const start = 1767225600000;
+    let start = 1767225600000;
     let runningSince = null;
     const now = () => runningSince === null ? start
         : start + Math.floor(performance.now() - runningSince);
@@ -26,6 +26,7 @@ FROZEN_CLOCK = """(() => {
     }
     Date = FrozenDate;
     window.varnClockRuns = () => { runningSince = performance.now(); };
+    window.varnClockStands = () => { start = now(); runningSince = null; };
 })();"""
 # The names the key lists use, as the browser reports them: key, code and text.
 KEYS = {"Return": ("Enter", "Enter", "\r"), "Escape": ("Escape", "Escape", None),

@@ -2,6 +2,7 @@
 #include "support/record_file.h"
 
 #include <QTest>
+#include <algorithm>
 
 class PlayTest : public QObject
 {
@@ -16,6 +17,8 @@ private slots:
     void testTicks();
     void testTicksStopTakingPointsAtZero();
     void testSecondsHoldAtTheirLimit();
+    void testTickCountsEverySecondPassed_data();
+    void testTickCountsEverySecondPassed();
     void testFirstPressStartsStopwatch_data();
     void testFirstPressStartsStopwatch();
     void testPressesIgnoredWhilePanelShown();
@@ -212,6 +215,36 @@ void PlayTest::testSecondsHoldAtTheirLimit()
     f.tick(32770);
     QCOMPARE(f.state().Секунды, qint16(32767));
     QCOMPARE(f.captions().lblTime, QStringLiteral("32767"));
+}
+
+void PlayTest::testTickCountsEverySecondPassed_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<qint64>("passed");
+    QTest::newRow("22 seconds at once") << 0 << qint64(22);
+    QTest::newRow("past the fifth and the tenth") << 3 << qint64(12);
+    QTest::newRow("the points down to 0") << 1490 << qint64(1510);
+    QTest::newRow("up to the limit and past it") << 32760 << qint64(1000000);
+    QTest::newRow("a clock behind counts nothing") << 10 << qint64(4);
+}
+
+void PlayTest::testTickCountsEverySecondPassed()
+{
+    // A tick that finds several seconds passed since the first press counts each of them, every
+    // fifth taking its point, as one tick a second would have.
+    QFETCH(int, before);
+    QFETCH(qint64, passed);
+    GameFixture jumped, ticked;
+    for (GameFixture *f : {&jumped, &ticked}) {
+        f->startWith(kSampleBoard);
+        f->press(9, 4);
+        f->tick(before);
+    }
+    jumped.session.tick(passed);
+    ticked.tick(int(std::clamp<qint64>(passed - before, 0, 32767)));
+    QCOMPARE(jumped.state().Секунды, ticked.state().Секунды);
+    QCOMPARE(jumped.state().Очки, ticked.state().Очки);
+    QCOMPARE(jumped.state().Секунды, qint16(std::clamp<qint64>(passed, before, 32767)));
 }
 
 void PlayTest::testFirstPressStartsStopwatch_data()

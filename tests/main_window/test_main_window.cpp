@@ -325,6 +325,7 @@ void MainWindowTest::testTicksGoOnInModalBox()
     // A running stopwatch keeps ticking while a modal window is open.
     start(std::chrono::milliseconds(5));
     click(0, Qt::MiddleButton);
+    platform.clock += 1000;
     window->findChild<QAction *>(QStringLiteral("О_программе"))->trigger();
     QVERIFY(waitForModal());
     QVERIFY(QTest::qWaitFor([this] { return game().state().Секунды > 0; }));
@@ -364,6 +365,7 @@ void MainWindowTest::testTickShowsInTimeLabel()
     // A tick of the stopwatch shows at once in the time label, the board left as it was.
     start(std::chrono::milliseconds(5));
     click(1, Qt::RightButton);
+    platform.clock += 1000;
     QSignalSpy tick(&stopwatch(), &QTimer::timeout);
     QVERIFY(tick.wait());
     QCOMPARE(label("lblTime")->text(), QStringLiteral("1"));
@@ -536,7 +538,7 @@ void MainWindowTest::testMousePlayerSeesNoCursor()
     QCOMPARE(window->grab().toImage(), byMouse);
 }
 
-enum class Finger { Tap, Hold, Slide, TwoFingers };
+enum class Finger { Tap, Hold, Slide, TwoFingers, Cancelled, HeldThenCancelled };
 
 void MainWindowTest::testTouch_data()
 {
@@ -548,21 +550,27 @@ void MainWindowTest::testTouch_data()
         << Finger::Hold << CellView {false, true, -1} << 0;
     QTest::newRow("a finger that slides presses nothing") << Finger::Slide << CellView() << 0;
     QTest::newRow("two fingers press nothing") << Finger::TwoFingers << CellView() << 0;
+    QTest::newRow("a cancelled touch presses nothing") << Finger::Cancelled << CellView() << 0;
+    QTest::newRow("a long press cancelled keeps its flag")
+        << Finger::HeldThenCancelled << CellView {false, true, -1} << 0;
 }
 
 void MainWindowTest::testTouch()
 {
     // A finger lifted where it went down opens its cell, one held still flags it and frames it at
-    // once until lifted; one that slides, or with a second finger, does nothing.
+    // once until lifted; one that slides, or with a second finger, does nothing. A touch the
+    // system cancels, which Qt sends with no points, to the board and to what lies beside it,
+    // presses nothing and takes the frame away.
     QFETCH(Finger, finger);
     static QPointingDevice *const screen = QTest::createTouchDevice();
     start();
     BoardWidget &board = this->board();
     const QPoint at = layout::cellTopLeft(1) + QPoint(10, 10);
     const QPoint framed = layout::cursorFrame(1).topLeft();
+    const bool held = finger == Finger::Hold || finger == Finger::HeldThenCancelled;
     QTest::touchEvent(&board, screen).press(0, at);
     QPoint liftedAt = at;
-    if (finger == Finger::Hold) {
+    if (held) {
         QTRY_VERIFY(game().cellView(1).flag);
         QCOMPARE(grabBoard().pixelColor(framed), layout::kCursorFrame);
     } else if (finger == Finger::Slide) {
@@ -573,12 +581,20 @@ void MainWindowTest::testTouch()
         QTest::touchEvent(&board, screen).stationary(0).press(1, at + QPoint(64, 0));
         QTest::touchEvent(&board, screen).stationary(0).release(1, at + QPoint(64, 0));
     }
-    QTest::touchEvent(&board, screen).release(0, liftedAt);
+    if (finger == Finger::Cancelled || finger == Finger::HeldThenCancelled) {
+        for (QWidget *to : {static_cast<QWidget *>(&board), client()}) {
+            QTouchEvent cancel(QEvent::TouchCancel, screen);
+            QApplication::sendEvent(to, &cancel);
+        }
+        QVERIFY(!board.findChild<QTimer *>(QStringLiteral("hold"))->isActive());
+    } else {
+        QTest::touchEvent(&board, screen).release(0, liftedAt);
+    }
     QCoreApplication::processEvents();
 
     QTEST(game().cellView(1), "shown");
     QTEST(int(game().state().Ходы), "moves");
-    QCOMPARE(game().state().Первый_ход, finger != Finger::Tap && finger != Finger::Hold);
+    QCOMPARE(game().state().Первый_ход, finger != Finger::Tap && !held);
     QCOMPARE(grabBoard().pixelColor(framed), board.palette().color(QPalette::Button));
 }
 

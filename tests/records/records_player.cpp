@@ -50,6 +50,7 @@ public:
     QString programDirectory() const override { return folder; }
     QString playerDataDirectory() const override { return playerDataFolder(); }
     float nextRandom() override { return 0; }
+    qint64 clockMilliseconds() const override { return 0; }
     // Files on a disk are kept already.
     std::optional<QString> keepFiles(std::function<void(const QString &)>) override
     {

@@ -60,6 +60,8 @@ public:
         return (fallback + 0.5f) / 100.0f;
     }
 
+    qint64 clockMilliseconds() const override { return clock; }
+
     // Keeps the files unless keepingRefusal is set; the late failure of the last keeping is left
     // in keepingFailedLater, for the test to call.
     std::optional<QString> keepFiles(std::function<void(const QString &)> failedLater) override
@@ -83,6 +85,8 @@ public:
     QList<Question> questions;
     QStringList answers;
     QList<float> randoms;
+    // The stopwatch's clock, moved by the test alone.
+    qint64 clock = 0;
     QString directory;
     // None unless a test gives one: the program's folder is then the only place for the table.
     QString playerDirectory;

@@ -28,10 +28,11 @@ struct GameFixture
         session.press(cellNumber(row, column), button);
     }
 
+    // Ticks that each find one second more passed, as the window's ticks do once a second.
     void tick(int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            session.tick();
+            session.tick(state().Секунды + 1);
     }
 
     const Game &game() const { return session.game(); }

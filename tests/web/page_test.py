@@ -3,9 +3,9 @@
 the desktop's game player: the window in its own colours in a dark browser, centred at its own
 size, F1's rules, a game opened cell by cell, a game won by reading the numbers with a Cyrillic
 name pasted, a second tab's result with a name typed joining it, the panel after a reload, and
-Выход. The page's clock stands at the same
-instant at every load, which hides the same foxes; nothing may be fetched from elsewhere. Then the
-same page on a phone (phone_pass.py)."""
+Выход; a game kept through a freeze and a reload, and not past its tab (kept_game.py). The page's
+clock stands at the same instant at every load, which hides the same foxes; nothing may be fetched
+from elsewhere. Then the same page on a phone (phone_pass.py)."""
 
 import argparse
 import sys
@@ -17,6 +17,7 @@ from driver.client_area import CLIENT_WIDTH, ORIGIN, PITCH
 from driver.page_server import PageServer
 from driver.page_window import PageWindow, freeze_clock
 from driver.player import NAME, Player, add_picture_options
+from kept_game import kept_game_pass
 from phone_pass import phone_pass
 
 NAMES_LEFT, NAMES_WIDTH = 40, 100  # where the names lie in the panel's table
@@ -91,6 +92,7 @@ def laptop_pass(server, arguments):
               f"the other tab's table holds {len(shown)} results, not two of the same name")
         browser.switch_to(first_tab)
         player.restart()
+        kept_game_pass(browser, server.page)
         elsewhere = fetched_elsewhere(browser, server.origin)
         check(not elsewhere, f"the page fetched from elsewhere: {elsewhere}")
         return foxes
