@@ -8,5 +8,5 @@ QString keptGame()
 
 std::function<void()> keepGame(std::function<QString()>)
 {
-    return [] {};
+    return [] { };
 }
