@@ -9,6 +9,14 @@ class Failure(Exception):
     """A check failed; the message says what the player would have seen."""
 
 
+class Skip(Exception):
+    """The test cannot run here; the message says why."""
+
+
+# What ctest takes for a skipped test (SKIP_RETURN_CODE).
+SKIPPED = 77
+
+
 def step(text):
     print(f"-- {text}", flush=True)
 
@@ -31,12 +39,15 @@ def wait_until(what, look, timeout, interval=0.02):
 
 
 def run(test, *arguments):
-    """Runs test(*arguments); prints PASS and its time, or FAIL with the notes the drivers added
-    (the screen, the program's output), and the failure that a clean-up met after it; returns
-    the exit code."""
+    """Runs test(*arguments); prints PASS and its time, SKIP and why, or FAIL with the notes the
+    drivers added (the screen, the program's output), and the failure that a clean-up met after
+    it; returns the exit code."""
     started = time.monotonic()
     try:
         test(*arguments)
+    except Skip as reason:
+        print(f"SKIP: {reason}")
+        return SKIPPED
     except Failure as failure:
         while isinstance(failure, Failure):
             print(f"FAIL: {failure}", *getattr(failure, "__notes__", []), sep="\n",
