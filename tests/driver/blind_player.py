@@ -107,16 +107,22 @@ class BlindPlayer:
             "Введите Ваше имя" in line for line in said))
         self.enter_name(name_box)
         self.keys("Return", window=name_box)
-        row = self.listener.hear("the close button, then the row of the result", lambda said: next(
-            (row for line in said[next((i for i, line in enumerate(said) if "Закрыть" in line),
-                                       len(said)):]
-             for row in line.splitlines() if NAME in row), None))
+        row = self.panel_row()
         points = self.status().get("Очки")
         check(points and int(points) <= 300 - 10 * opened,
               f'the points read "{points}" after {opened} opened cells')
+        if row is None:
+            return
         check(re.fullmatch(rf"\s*\d+\.{NAME} *{points}\s*", row),
               f'the panel\'s row "{row}" does not give {NAME} with {points} points')
         step(f'the panel reads "{row.strip()}"')
+
+    def panel_row(self):
+        """The panel's row of the result, heard after its close button, which has the focus."""
+        return self.listener.hear("the close button, then the row of the result", lambda said: next(
+            (row for line in said[next((i for i, line in enumerate(said) if "Закрыть" in line),
+                                       len(said)):]
+             for row in line.splitlines() if NAME in row), None))
 
     def play(self):
         self.start()

@@ -72,7 +72,7 @@ class UiAutomation:
         said = []
         for event in events:
             if event["event"] in ("entered", "text", "focus"):
-                said += [text for text in (event["name"], event["description"]) if text]
+                said += [text for text in (event["name"], event.get("description")) if text]
         return said
 
     def hear(self, what, heard, timeout=10):
@@ -89,6 +89,10 @@ class UiAutomation:
                           f"{self.utterances(self._since(self._heard))}") from None
         self._heard += count
         return found
+
+    def unread(self):
+        """The calls that failed to give what the client would have read, each once."""
+        return sorted({event["unread"] for event in self._since(0) if "unread" in event})
 
     def stubs(self, *logs):
         """Wine's fixme lines of UI Automation in the logs, each once, without the thread and

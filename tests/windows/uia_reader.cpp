@@ -4,8 +4,8 @@
 // Each line of stdin is a command: "window TITLE" prints the top-level window of that title
 // ("window") and every element inside it ("element"), in the tree's order, then "end"; "quit"
 // ends. Every focus-changed event prints the focused element ("focus"); when the focus has entered
-// another top-level window, first that window ("entered") and its texts ("text"), as a screen
-// reader reads a box that opens.
+// another top-level window, first that window ("entered") and the texts directly inside it
+// ("text"), as a screen reader reads a box that opens.
 #include "uia_lines.h"
 
 #include <initguid.h>
@@ -64,78 +64,110 @@ bool succeeded(HRESULT result, const char *call)
     return false;
 }
 
-std::string stringProperty(IUIAutomationElement *element, PROPERTYID property)
+// The properties printed, read once into each element's cache as it is found: Wine 10 reads
+// them there, but not from the provider whenever asked (GetCurrentPropertyValue is a stub).
+ComPtr<IUIAutomationCacheRequest> cacheRequest(IUIAutomation *automation)
 {
-    VARIANT value;
-    VariantInit(&value);
-    std::string result;
-    if (SUCCEEDED(element->GetCurrentPropertyValue(property, &value)) && value.vt == VT_BSTR)
-        result = utf8(value.bstrVal, int(SysStringLen(value.bstrVal)));
-    VariantClear(&value);
+    ComPtr<IUIAutomationCacheRequest> request;
+    if (!succeeded(automation->CreateCacheRequest(&request), "CreateCacheRequest"))
+        return nullptr;
+    for (const PROPERTYID property :
+         {UIA_NamePropertyId, UIA_ControlTypePropertyId, UIA_FullDescriptionPropertyId}) {
+        if (!succeeded(request->AddProperty(property), "AddProperty"))
+            return nullptr;
+    }
+    return request;
+}
+
+std::string text(BSTR value)
+{
+    std::string result = utf8(value, int(SysStringLen(value)));
+    SysFreeString(value);
     return result;
+}
+
+std::string name(IUIAutomationElement *element)
+{
+    BSTR value = nullptr;
+    element->get_CachedName(&value);
+    return text(value);
+}
+
+// The full description, or the call that failed to give it.
+void describe(Line &line, IUIAutomationElement *element)
+{
+    ComPtr<IUIAutomationElement6> sixth;
+    BSTR value = nullptr;
+    HRESULT result = element->QueryInterface(IID_PPV_ARGS(&sixth));
+    if (SUCCEEDED(result))
+        result = sixth->get_CachedFullDescription(&value);
+    if (SUCCEEDED(result))
+        line.text("description", text(value));
+    else
+        line.text("unread", "IUIAutomationElement6::get_CachedFullDescription");
 }
 
 CONTROLTYPEID controlType(IUIAutomationElement *element)
 {
     CONTROLTYPEID type = 0;
-    element->get_CurrentControlType(&type);
+    element->get_CachedControlType(&type);
     return type;
 }
 
 void printElement(const char *event, IUIAutomationElement *element)
 {
-    Line(event)
-        .number("type", controlType(element))
-        .text("name", stringProperty(element, UIA_NamePropertyId))
-        .text("description", stringProperty(element, UIA_FullDescriptionPropertyId))
-        .print();
+    Line line(event);
+    line.number("type", controlType(element)).text("name", name(element));
+    describe(line, element);
+    line.print();
 }
 
-// Every element under the root, in the tree's order; or its texts alone.
-void printInside(IUIAutomation *automation, IUIAutomationElement *root, const char *event,
-                 bool textsOnly)
+// The root, as rootEvent, then every element of the scope under it in the tree's order, or its
+// texts alone.
+void printTree(IUIAutomation *automation, IUIAutomationCacheRequest *cache,
+               IUIAutomationElement *root, TreeScope scope, const char *rootEvent,
+               const char *event, bool textsOnly)
 {
     ComPtr<IUIAutomationCondition> every;
     ComPtr<IUIAutomationElementArray> found;
     int count = 0;
     if (succeeded(automation->CreateTrueCondition(&every), "CreateTrueCondition")
-        && succeeded(root->FindAll(TreeScope_Descendants, every.Get(), &found), "FindAll")) {
+        && succeeded(root->FindAllBuildCache(scope, every.Get(), cache, &found),
+                     "FindAllBuildCache")) {
         found->get_Length(&count);
         for (int i = 0; i < count; ++i) {
             ComPtr<IUIAutomationElement> element;
             if (SUCCEEDED(found->GetElement(i, &element))
-                && (!textsOnly || controlType(element.Get()) == UIA_TextControlTypeId))
-                printElement(event, element.Get());
+                && (i == 0 || !textsOnly || controlType(element.Get()) == UIA_TextControlTypeId))
+                printElement(i == 0 ? rootEvent : event, element.Get());
         }
     }
 }
 
-void readWindow(IUIAutomation *automation, const std::string &title)
+void readWindow(IUIAutomation *automation, IUIAutomationCacheRequest *cache,
+                const std::string &title)
 {
     const HWND handle = FindWindowW(nullptr, utf16(title).c_str());
     ComPtr<IUIAutomationElement> window;
     if (!handle)
         Line("failed").text("call", "FindWindowW").text("title", title).print();
-    else if (succeeded(automation->ElementFromHandle(handle, &window), "ElementFromHandle")) {
-        printElement("window", window.Get());
-        printInside(automation, window.Get(), "element", false);
-    }
+    else if (succeeded(automation->ElementFromHandle(handle, &window), "ElementFromHandle"))
+        printTree(automation, cache, window.Get(), TreeScope_Subtree, "window", "element", false);
     Line("end").print();
 }
 
-// The top-level window that holds the element: the last ancestor below the desktop.
-ComPtr<IUIAutomationElement> topLevel(IUIAutomation *automation, IUIAutomationElement *element)
+// The window that has the keys and the texts directly inside it, when it is another than the
+// last one: a screen reader reads a box's text as the box gets the focus.
+void printEntered(IUIAutomation *automation, IUIAutomationCacheRequest *cache, HWND &last)
 {
-    ComPtr<IUIAutomationTreeWalker> walker;
-    if (!succeeded(automation->get_ControlViewWalker(&walker), "get_ControlViewWalker"))
-        return nullptr;
-    ComPtr<IUIAutomationElement> below(element), current(element), parent;
-    while (SUCCEEDED(walker->GetParentElement(current.Get(), &parent)) && parent) {
-        below = current;
-        current = parent;
-        parent.Reset();
-    }
-    return below;
+    const HWND foreground = GetForegroundWindow();
+    ComPtr<IUIAutomationElement> window;
+    if (foreground == last
+        || !succeeded(automation->ElementFromHandle(foreground, &window), "ElementFromHandle"))
+        return;
+    last = foreground;
+    printTree(automation, cache, window.Get(), TreeScope(TreeScope_Element | TreeScope_Children),
+              "entered", "text", true);
 }
 
 class FocusHandler : public IUIAutomationFocusChangedEventHandler
@@ -176,13 +208,17 @@ int main()
     if (!succeeded(CoInitializeEx(nullptr, COINIT_MULTITHREADED), "CoInitializeEx"))
         return 3;
     ComPtr<IUIAutomation> automation;
-    if (!succeeded(CoCreateInstance(CLSID_CUIAutomation, nullptr, CLSCTX_INPROC_SERVER,
+    // The Windows 8 class, whose elements tell their full description.
+    if (!succeeded(CoCreateInstance(CLSID_CUIAutomation8, nullptr, CLSCTX_INPROC_SERVER,
                                     IID_PPV_ARGS(&automation)),
-                   "CoCreateInstance(CLSID_CUIAutomation)"))
+                   "CoCreateInstance(CLSID_CUIAutomation8)"))
+        return 3;
+    const ComPtr<IUIAutomationCacheRequest> cache = cacheRequest(automation.Get());
+    if (!cache)
         return 3;
     Queue queue;
     FocusHandler handler(queue);
-    if (!succeeded(automation->AddFocusChangedEventHandler(nullptr, &handler),
+    if (!succeeded(automation->AddFocusChangedEventHandler(cache.Get(), &handler),
                    "AddFocusChangedEventHandler"))
         return 3;
     std::thread([&queue] {
@@ -193,25 +229,18 @@ int main()
     }).detach();
     Line("ready").print();
 
-    std::string window; // the name of the top-level window the focus was last in
+    HWND window = nullptr; // the window the focus was last in
     for (;;) {
         Item item = queue.pop();
         if (const auto *command = std::get_if<std::string>(&item)) {
             if (*command == "quit")
                 break;
             if (command->starts_with("window "))
-                readWindow(automation.Get(), command->substr(7));
+                readWindow(automation.Get(), cache.Get(), command->substr(7));
             continue;
         }
         IUIAutomationElement *focused = std::get<1>(item).Get();
-        if (const ComPtr<IUIAutomationElement> top = topLevel(automation.Get(), focused)) {
-            const std::string name = stringProperty(top.Get(), UIA_NamePropertyId);
-            if (name != window) {
-                window = name;
-                printElement("entered", top.Get());
-                printInside(automation.Get(), top.Get(), "text", true);
-            }
-        }
+        printEntered(automation.Get(), cache.Get(), window);
         printElement("focus", focused);
     }
     automation->RemoveAllEventHandlers();
