@@ -49,21 +49,30 @@ class UiAutomation:
         with self._lock:
             return self._events[index:]
 
-    def window(self, title, timeout=20):
+    def window(self, title):
         """The window of that title and every element in it, in the tree's order: events with
-        their type, name and description."""
+        their type, name and description. A machine busy with builds makes Wine take many
+        seconds over a hundred elements."""
+        return self._ask(f"window {title}", f'the window "{title}"', 60)
+
+    def again(self, place):
+        """The element at that place of the last window read, and every element in it, read
+        anew."""
+        return self._ask(f"again {place}", f"the element {place} of the window", 10)
+
+    def _ask(self, command, what, timeout):
         with self._lock:
             start = len(self._events)
-        self._process.stdin.write(f"window {title}\n".encode("utf-8"))
+        self._process.stdin.write(f"{command}\n".encode("utf-8"))
         self._process.stdin.flush()
 
         def read():
             events = [event for event in self._since(start)
-                      if event["event"] in ("window", "element", "end", "failed")]
+                      if event["event"] in ("root", "element", "end", "failed")]
             return events[-1:] and events[-1]["event"] == "end" and events[:-1]
-        found = wait_until(f'the elements of the window "{title}"', read, timeout)
+        found = wait_until(f"the elements of {what}", read, timeout)
         if found[0]["event"] == "failed":
-            raise Failure(f'the window "{title}" was not read: {found[0]}')
+            raise Failure(f"{what} was not read: {found[0]}")
         return found
 
     def utterances(self, events):

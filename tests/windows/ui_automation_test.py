@@ -20,8 +20,8 @@ from driver.checks import Failure, Skip, check, run, step
 from driver.game_window import GameWindow
 from driver.launch import Wine, copy_program
 from driver.titles import TITLE
-from driver.ui_automation import (DATA_ITEM, MENU_ITEM, PANE, STUBS, TEXT, WINDOW, UiAutomation,
-                                  Unavailable)
+from driver.ui_automation import (DATA_ITEM, MENU_ITEM, PANE, STATUS_BAR, STUBS, TEXT, WINDOW,
+                                  UiAutomation, Unavailable)
 from driver.x_session import XSession
 
 MENUS = ["Файл", "Игра", "Справка"]
@@ -44,7 +44,10 @@ class UiaPlayer(BlindPlayer):
               and cells_in([element["name"] for element in cells])
               == [(cell, CLOSED) for cell in range(100)],
               f"the board's cells read {[element['name'] for element in cells]}")
-        values = self.status(elements)
+        self.status_bar = 1 + next((i for i, element in enumerate(elements)
+                                    if element["type"] == STATUS_BAR), -2)
+        check(self.status_bar > 0, f"no status bar among {elements}")
+        values = self.status()
         check(sorted(values) == sorted(["Ходы", "Лисы", "Время", "Очки"]),
               f"the status column reads {values}")
 
@@ -57,10 +60,10 @@ class UiaPlayer(BlindPlayer):
         check(cells_in(said) == [(1, CLOSED)], f"entering the board spoke {said}")
         self.cursor = 1
 
-    def status(self, elements=None):
-        """The status column's values, read from the window: caption -> value."""
-        elements = elements or self.listener.window(TITLE)[1:]
-        return values_in([element["name"] for element in elements if element["type"] == TEXT])
+    def status(self):
+        """The status bar's values, read anew: caption -> value."""
+        return values_in([element["name"] for element in self.listener.again(self.status_bar)
+                          if element["type"] == TEXT])
 
     def panel_row(self):
         """The row read from the close button's description, where Wine gives it; where it does

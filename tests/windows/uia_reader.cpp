@@ -2,9 +2,11 @@
 // Windows screen reader does, and prints what it reads (uia_lines.h).
 //
 // Each line of stdin is a command: "window TITLE" prints the top-level window of that title
-// ("window") and every element inside it ("element"), in the tree's order, then "end"; "quit"
-// ends. Every focus-changed event prints the focused element ("focus"); when the focus has entered
-// another top-level window, first that window ("entered") and the texts directly inside it
+// ("root") and every element inside it ("element"), in the tree's order, then "end"; "again N"
+// prints the same for the Nth element that the last "window" printed (0 is the window), read
+// anew, as a screen reader reads the status bar again; "quit" ends. Every focus-changed event
+// prints the focused element ("focus"); when the focus has entered another top-level window, first
+// that window ("entered") and the texts directly inside it
 // ("text"), as a screen reader reads a box that opens.
 #include "uia_lines.h"
 
@@ -123,10 +125,10 @@ void printElement(const char *event, IUIAutomationElement *element)
 }
 
 // The root, as rootEvent, then every element of the scope under it in the tree's order, or its
-// texts alone.
-void printTree(IUIAutomation *automation, IUIAutomationCacheRequest *cache,
-               IUIAutomationElement *root, TreeScope scope, const char *rootEvent,
-               const char *event, bool textsOnly)
+// texts alone; gives what it found.
+ComPtr<IUIAutomationElementArray>
+printTree(IUIAutomation *automation, IUIAutomationCacheRequest *cache, IUIAutomationElement *root,
+          TreeScope scope, const char *rootEvent, const char *event, bool textsOnly)
 {
     ComPtr<IUIAutomationCondition> every;
     ComPtr<IUIAutomationElementArray> found;
@@ -142,17 +144,32 @@ void printTree(IUIAutomation *automation, IUIAutomationCacheRequest *cache,
                 printElement(i == 0 ? rootEvent : event, element.Get());
         }
     }
+    return found;
 }
 
+// The window of that title, whole; what it found is kept for "again".
 void readWindow(IUIAutomation *automation, IUIAutomationCacheRequest *cache,
-                const std::string &title)
+                const std::string &title, ComPtr<IUIAutomationElementArray> &read)
 {
     const HWND handle = FindWindowW(nullptr, utf16(title).c_str());
     ComPtr<IUIAutomationElement> window;
     if (!handle)
         Line("failed").text("call", "FindWindowW").text("title", title).print();
     else if (succeeded(automation->ElementFromHandle(handle, &window), "ElementFromHandle"))
-        printTree(automation, cache, window.Get(), TreeScope_Subtree, "window", "element", false);
+        read = printTree(automation, cache, window.Get(), TreeScope_Subtree, "root", "element",
+                         false);
+    Line("end").print();
+}
+
+// The element of that place in the last window read, whole, read anew.
+void readAgain(IUIAutomation *automation, IUIAutomationCacheRequest *cache,
+               IUIAutomationElementArray *read, int place)
+{
+    ComPtr<IUIAutomationElement> element;
+    if (read && SUCCEEDED(read->GetElement(place, &element)))
+        printTree(automation, cache, element.Get(), TreeScope_Subtree, "root", "element", false);
+    else
+        Line("failed").text("call", "IUIAutomationElementArray::GetElement").print();
     Line("end").print();
 }
 
@@ -230,13 +247,16 @@ int main()
     Line("ready").print();
 
     HWND window = nullptr; // the window the focus was last in
+    ComPtr<IUIAutomationElementArray> read; // what the last "window" found
     for (;;) {
         Item item = queue.pop();
         if (const auto *command = std::get_if<std::string>(&item)) {
             if (*command == "quit")
                 break;
             if (command->starts_with("window "))
-                readWindow(automation.Get(), cache.Get(), command->substr(7));
+                readWindow(automation.Get(), cache.Get(), command->substr(7), read);
+            else if (command->starts_with("again "))
+                readAgain(automation.Get(), cache.Get(), read.Get(), std::stoi(command->substr(6)));
             continue;
         }
         IUIAutomationElement *focused = std::get<1>(item).Get();
