@@ -4,8 +4,9 @@ under Wine on its own X server, and a UI Automation client (uia_reader.exe) runs
 same prefix, reading the game as a screen reader that follows the focus does. The player reads the
 window, its menus, the board's cells and the status column, then plays only by keys sent through
 XTest, hearing each cell the frame lands on and each press's new state as a focus-changed event,
-then the end box, the name box's prompt and the panel's lines. It ends with what Wine left
-unimplemented on the way, from its fixme lines. A Wine older than 10 cannot carry the client: the
+then the end box, the name box's prompt and the panel's lines, or, where Wine gives no element's
+description, the panel's close button. It ends with what Wine left unimplemented on the way, from
+its fixme lines. A Wine older than 10 cannot carry the client: the
 test is then skipped, saying why."""
 
 import argparse
