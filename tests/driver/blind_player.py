@@ -103,8 +103,9 @@ class BlindPlayer:
               f"the end box spoke no title: {self.box_speech}")
         self.keys("Return", window=self.session.wait_window(END_TITLE))
         name_box = self.session.wait_window(NAME_TITLE)
+        # A screen reader on a machine busy with builds may take many seconds to turn to a box.
         self.listener.hear("the name box's prompt", lambda said: any(
-            "Введите Ваше имя" in line for line in said))
+            "Введите Ваше имя" in line for line in said), 30)
         self.enter_name(name_box)
         self.keys("Return", window=name_box)
         row = self.panel_row()
