@@ -5,6 +5,7 @@
 #include "platform/page_resize.h"
 #include "platform/program_end.h"
 #include "platform/whole_pictures.h"
+#include "platform/window_drawn.h"
 #include "resources/pictures.h"
 #include "resources/qt_translation.h"
 #include "version.h"
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
     // centred again.
     onPageResized(window, [&window] { centreAgain(window); });
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &tellProgramEnded);
+    tellWhenWindowDrawn(window);
     // Shown at its own size everywhere: show() would let a platform choose full screen, as Qt in a
     // browser page does.
     window.setVisible(true);

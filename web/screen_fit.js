@@ -7,9 +7,11 @@
 // viewport and draws at the screen's own pixels, so lines stay sharp and presses land where they
 // are drawn.
 (() => {
-  // The window, title bar and frame included, as Qt draws it in a page, in CSS pixels, with a
-  // margin of two around it.
-  const size = { width: 472, height: 421 };
+  // The picture of the window the page shows until the program has drawn it (index.html), of the
+  // window's size, title bar and frame included, in CSS pixels.
+  const picture = document.getElementById('first-screen');
+  // The window with a margin of two around it.
+  const size = { width: picture.width + 4, height: picture.height + 4 };
   const viewport = document.querySelector('meta[name="viewport"]');
   const fit = (width, height) => Math.min(width / size.width, height / size.height, 2);
   // The screen's size in CSS pixels at no zoom, whatever zoom the page is at.
@@ -40,10 +42,25 @@
     if (Math.abs(wanted - zoom()) > 0.005)
       viewport.content = `width=${width}`;
   };
+  // The picture goes where Qt puts the window: centred on its screen, the canvas, whose size Qt
+  // reads in whole pixels, the offset rounded toward zero, and the frame never above the top.
+  const place = () => {
+    if (!picture.isConnected)
+      return;
+    const screen = document.getElementById('screen').getBoundingClientRect();
+    const left = Math.trunc((Math.round(screen.width) - picture.width) / 2);
+    const top = Math.max(0, Math.trunc((Math.round(screen.height) - picture.height) / 2));
+    picture.style.left = `${left}px`;
+    picture.style.top = `${top}px`;
+    picture.style.visibility = 'visible';
+  };
+
   if (matchMedia('(pointer: coarse)').matches) {
     refit();
     // Turning the screen resizes the page; Qt then resizes its screen and the game centres its
     // window again.
     addEventListener('resize', refit);
   }
+  place();
+  addEventListener('resize', place);
 })();

@@ -15,6 +15,7 @@ from driver.client_area import CLIENT_WIDTH, ORIGIN, PITCH
 from driver.page_server import PageServer
 from driver.page_window import PageWindow, freeze_clock
 from driver.player import NAME, Player, add_picture_options
+from first_screen import check_taken_over, first_screen
 from phone_pass import phone_pass
 
 NAMES_LEFT, NAMES_WIDTH = 40, 100  # where the names lie in the panel's table
@@ -43,7 +44,9 @@ def laptop_pass(server, arguments):
                      permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
         player = Player(lambda: PageWindow.load(browser, server.page), arguments.fox,
                         arguments.flag)
+        picture = first_screen(browser, server.page)
         player.start()
+        check_taken_over(player.window, *picture)
         step("the window is centred in the page at its own size, under its title bar")
         middle = player.window.left + CLIENT_WIDTH / 2
         check(abs(middle - PAGE[0] / 2) <= 6,
