@@ -3,7 +3,7 @@
 // default simulated phone in Debian's Chromium; prints each run and the median of each figure.
 //   node benchmarks/page_start/page_start.mjs build-web/release/Varn-<version>-web.zip [runs]
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { loadavg, tmpdir } from 'node:os';
 import { extname, join, normalize } from 'node:path';
@@ -54,7 +54,17 @@ const chromeFlags = ['--headless', '--no-sandbox', '--disable-gpu',
   // WebGL, which the game draws with, in software: the GPU is off.
   '--enable-unsafe-swiftshader', '--use-angle=swiftshader'];
 
-async function measure(url) {
+// What the page showed at the end of a run, for a person to see that the game had started.
+function keepFinalScreen(lhr, run) {
+  const shot = lhr.audits['final-screenshot'].details?.data;
+  if (!shot)
+    return 'none';
+  const file = join(tmpdir(), `varn-page-start-${run}.jpg`);
+  writeFileSync(file, Buffer.from(shot.split(',')[1], 'base64'));
+  return file;
+}
+
+async function measure(url, run) {
   const chrome = await chromeLauncher.launch({
     chromePath: process.env.CHROME_PATH || '/usr/bin/chromium', chromeFlags });
   try {
@@ -82,7 +92,7 @@ async function measure(url) {
       CLS: audit('cumulative-layout-shift').numericValue,
       'transfer KB': audit('total-byte-weight').numericValue / 1024,
       'Varn.wasm KB': (wasm?.transferSize || 0) / 1024,
-      lcpElement, longTasks,
+      lcpElement, longTasks, finalScreen: keepFinalScreen(lhr, run),
     };
   } finally {
     chrome.kill();
@@ -103,13 +113,14 @@ try {
   console.log(`load average before: ${loadavg().map((load) => load.toFixed(2)).join(' ')}`);
   const results = [];
   for (let run = 1; run <= runs; run++) {
-    const result = await measure(url);
+    const result = await measure(url, run);
     results.push(result);
-    const { lcpElement, longTasks, ...figures } = result;
+    const { lcpElement, longTasks, finalScreen, ...figures } = result;
     console.log(`run ${run}: ${Object.entries(figures)
       .map(([name, value]) => `${name} ${shown(value)}`).join(', ')}`);
     console.log(`  largest contentful paint: ${lcpElement}`);
     console.log(`  long tasks: ${longTasks.join(', ') || 'none'}`);
+    console.log(`  the page at the end: ${finalScreen}`);
   }
   server.close();
   console.log(`load average after: ${loadavg().map((load) => load.toFixed(2)).join(' ')}`);
