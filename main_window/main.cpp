@@ -1,5 +1,6 @@
 #include "main_window/accessible_factory.h"
 #include "main_window/centring.h"
+#include "main_window/in_turns.h"
 #include "main_window/main_window.h"
 #include "main_window/qt_platform.h"
 #include "platform/page_resize.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <algorithm>
+#include <optional>
 
 int main(int argc, char *argv[])
 {
@@ -31,17 +33,27 @@ int main(int argc, char *argv[])
     installAccessibleFactory();
     keepPicturesWhole();
 
-    QtPlatform platform;
-    MainWindow window(platform);
-    platform.setOwner(&window);
-    centreOnScreen(window);
-    // A browser page that changes its size under the window, as when a phone is turned, has it
-    // centred again.
-    onPageResized(window, [&window] { centreAgain(window); });
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &tellProgramEnded);
-    tellWhenWindowDrawn(window);
-    // Shown at its own size everywhere: show() would let a platform choose full screen, as Qt in a
-    // browser page does.
-    window.setVisible(true);
+
+    QtPlatform platform;
+    std::optional<MainWindow> window;
+    // The window built, then shown, in turns of their own: a browser page draws the window's first
+    // screen meanwhile, and its thread runs no long task.
+    runInTurns({
+        [&] {
+            window.emplace(platform);
+            platform.setOwner(&*window);
+        },
+        [&] {
+            centreOnScreen(*window);
+            // A browser page that changes its size under the window, as when a phone is turned,
+            // has it centred again.
+            onPageResized(*window, [&window] { centreAgain(*window); });
+            tellWhenWindowDrawn(*window);
+            // Shown at its own size everywhere: show() would let a platform choose full screen,
+            // as Qt in a browser page does.
+            window->setVisible(true);
+        },
+    });
     return app.exec();
 }
