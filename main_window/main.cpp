@@ -7,6 +7,7 @@
 #include "platform/program_end.h"
 #include "platform/whole_pictures.h"
 #include "platform/window_drawn.h"
+#include "resources/fonts.h"
 #include "resources/pictures.h"
 #include "resources/qt_translation.h"
 #include "version.h"
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(iconPicture()));
     // Ties the window to its menu entry, so that a dock shows the game's icon and can pin it.
     QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+    chooseApplicationFontOnce();
     installQtTranslation();
     installAccessibleFactory();
     keepPicturesWhole();

@@ -43,13 +43,14 @@
       viewport.content = `width=${width}`;
   };
   // The picture goes where Qt puts the window: centred on its screen, the canvas, whose size Qt
-  // reads in whole pixels, the offset rounded toward zero, and the frame never above the top.
+  // reads in whole pixels, the offset rounded to the nearest pixel, and the frame never above the
+  // top.
   const place = () => {
     if (!picture.isConnected)
       return;
     const screen = document.getElementById('screen').getBoundingClientRect();
-    const left = Math.trunc((Math.round(screen.width) - picture.width) / 2);
-    const top = Math.max(0, Math.trunc((Math.round(screen.height) - picture.height) / 2));
+    const left = Math.round((Math.round(screen.width) - picture.width) / 2);
+    const top = Math.max(0, Math.round((Math.round(screen.height) - picture.height) / 2));
     picture.style.left = `${left}px`;
     picture.style.top = `${top}px`;
     picture.style.visibility = 'visible';

@@ -30,12 +30,14 @@ def first_screen(browser, url):
     """The page with the program held back, as a slow network shows it: where its picture of the
     window lies, and what it shows there."""
     step("before the program has loaded, the page shows a picture of its window")
-    browser.send("Network.setBlockedURLs", urls=["*Varn.wasm"])
+    browser.send("Fetch.enable", patterns=[{"urlPattern": "*Varn.wasm"}])
     browser.open(url)
     wait_until("the picture of the window", lambda: browser.evaluate(SHOWN), 10, 0.1)
     place = [round(value) for value in browser.evaluate(PLACE)]
     shown = browser.picture(*place)
-    browser.send("Network.setBlockedURLs", urls=[])
+    for held in [params for method, params in browser.events if method == "Fetch.requestPaused"]:
+        browser.send("Fetch.continueRequest", requestId=held["requestId"])
+    browser.send("Fetch.disable")
     return place, shown
 
 

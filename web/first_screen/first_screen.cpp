@@ -3,6 +3,7 @@
 // frames a window, written as a PNG at a given scale.
 #include "main_window/main_window.h"
 #include "main_window/qt_platform.h"
+#include "resources/fonts.h"
 #include "resources/pictures.h"
 
 #include <QApplication>
@@ -17,9 +18,10 @@ namespace {
 // Qt for the web's frame around a window: a border of four pixels, whose outer two are a raised
 // bevel, and under its top a title bar of 18 in the palette's highlight, with the window's icon
 // at the left, its title beside it and the close button at the right, each 14 pixels square in a
-// margin of two.
+// margin of two; the window itself lies a border's width below the title bar.
 constexpr int kBorder = 4;
 constexpr int kTitleHeight = 18;
+constexpr QPoint kWindowPlace(kBorder, 2 * kBorder + kTitleHeight);
 constexpr int kControlMargin = 2;
 constexpr int kControlSide = kTitleHeight - 2 * kControlMargin;
 constexpr int kCloseCross = 10;
@@ -73,20 +75,21 @@ int main(int argc, char *argv[])
     int qtArguments = 1;
     QApplication app(qtArguments, argv);
     QApplication::setWindowIcon(QIcon(iconPicture()));
+    // The page's fonts and application font, as this tool is built with the page's choice.
+    chooseApplicationFontOnce();
 
-    // The program's own window, built as it starts; its first fonts make the page's known, since
-    // this tool is built with the page's choice of the application's font.
+    // The program's own window, built as it starts.
     FreshPlatform platform;
     MainWindow window(platform);
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.setVisible(true);
 
-    const QSize size = window.size() + QSize(2 * kBorder, 2 * kBorder + kTitleHeight);
+    const QSize size = window.size() + QSize(2 * kBorder, kWindowPlace.y() + kBorder);
     QImage picture(size * scale, QImage::Format_RGB32);
     picture.setDevicePixelRatio(scale);
     QPainter painter(&picture);
     drawFrame(painter, size, window.windowTitle());
-    window.render(&painter, QPoint(kBorder, kBorder + kTitleHeight));
+    window.render(&painter, kWindowPlace);
     painter.end();
     if (!picture.save(file, "PNG")) {
         std::fprintf(stderr, "first_screen: cannot write %s\n", argv[1]);
