@@ -30,18 +30,19 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(iconPicture()));
     // Ties the window to its menu entry, so that a dock shows the game's icon and can pin it.
     QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
-    chooseApplicationFontOnce();
-    installQtTranslation();
     installAccessibleFactory();
     keepPicturesWhole();
-
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &tellProgramEnded);
 
     QtPlatform platform;
     std::optional<MainWindow> window;
-    // The window built, then shown, in turns of their own: a browser page draws the window's first
-    // screen meanwhile, and its thread runs no long task.
+    // The start in turns of the event loop of their own: a browser page shows the window's first
+    // screen meanwhile, and its one thread runs no two of them in one task.
     runInTurns({
+        // The font and Qt's own words come before the window, which is built in that font and may
+        // open a box at once.
+        [] { chooseApplicationFontOnce(); },
+        [] { installQtTranslation(); },
         [&] {
             window.emplace(platform);
             platform.setOwner(&*window);
@@ -52,10 +53,10 @@ int main(int argc, char *argv[])
             // has it centred again.
             onPageResized(*window, [&window] { centreAgain(*window); });
             tellWhenWindowDrawn(*window);
-            // Shown at its own size everywhere: show() would let a platform choose full screen,
-            // as Qt in a browser page does.
-            window->setVisible(true);
         },
+        // Shown at its own size everywhere: show() would let a platform choose full screen, as Qt
+        // in a browser page does.
+        [&] { window->setVisible(true); },
     });
     return app.exec();
 }
