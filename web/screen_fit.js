@@ -33,20 +33,23 @@
     get: () => Math.max(screenRatio, screenRatio * zoom(), 1 / zoom()),
   });
 
+  // Whether the page's zoom is the one the screen wants; until it is, the picture waits unseen.
+  let settled = true;
   const refit = () => {
     const [across, down] = screenSize();
     // A whole number of CSS pixels across, so that every load draws the window alike.
     const width = Math.ceil(across / fit(across, down));
     const wanted = across / width;
     // A page laid out again after its zoom has changed may be a pixel wider or narrower.
-    if (Math.abs(wanted - zoom()) > 0.005)
+    settled = Math.abs(wanted - zoom()) <= 0.005;
+    if (!settled)
       viewport.content = `width=${width}`;
   };
   // The picture goes where Qt puts the window: centred on its screen, the canvas, whose size Qt
   // reads in whole pixels, the offset rounded to the nearest pixel, and the frame never above the
   // top.
   const place = () => {
-    if (!picture.isConnected)
+    if (!picture.isConnected || !settled)
       return;
     const screen = document.getElementById('screen').getBoundingClientRect();
     const left = Math.round((Math.round(screen.width) - picture.width) / 2);
