@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The web build served from 127.0.0.1 and played in headless Chromium as a player plays it, by
-the desktop's game player: the window centred at its own size, F1's rules, a game opened cell by
+the desktop's game player: the first screen's picture before the program has loaded, where the
+window then lands, the window centred at its own size, F1's rules, a game opened cell by
 cell, a game won by reading the numbers with a Cyrillic name pasted, a second tab's result with
 a name typed joining it, the panel after a reload, and Выход. The page's clock stands at the same
 instant at every load, which hides the same foxes; nothing may be fetched from elsewhere. Then the
