@@ -26,6 +26,11 @@ using Microsoft::WRL::ComPtr;
 
 namespace {
 
+// The element and all below it: Wine 8's headers spell it TreeScope_SubTree, Wine 10's
+// TreeScope_Subtree.
+constexpr TreeScope kSubtree
+    = TreeScope(TreeScope_Element | TreeScope_Children | TreeScope_Descendants);
+
 // What the main thread acts on, in the order it came: a command, or a focused element.
 using Item = std::variant<std::string, ComPtr<IUIAutomationElement>>;
 
@@ -156,8 +161,7 @@ void readWindow(IUIAutomation *automation, IUIAutomationCacheRequest *cache,
     if (!handle)
         Line("failed").text("call", "FindWindowW").text("title", title).print();
     else if (succeeded(automation->ElementFromHandle(handle, &window), "ElementFromHandle"))
-        read = printTree(automation, cache, window.Get(), TreeScope_Subtree, "root", "element",
-                         false);
+        read = printTree(automation, cache, window.Get(), kSubtree, "root", "element", false);
     Line("end").print();
 }
 
@@ -167,7 +171,7 @@ void readAgain(IUIAutomation *automation, IUIAutomationCacheRequest *cache,
 {
     ComPtr<IUIAutomationElement> element;
     if (read && SUCCEEDED(read->GetElement(place, &element)))
-        printTree(automation, cache, element.Get(), TreeScope_Subtree, "root", "element", false);
+        printTree(automation, cache, element.Get(), kSubtree, "root", "element", false);
     else
         Line("failed").text("call", "IUIAutomationElementArray::GetElement").print();
     Line("end").print();
