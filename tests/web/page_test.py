@@ -45,12 +45,12 @@ def dark_scheme(browser, window):
     window keeps its colours for the seconds that follow."""
     step("the window keeps its colours when the browser turns to a dark colour scheme")
     light = window.picture().rgb
-    browser.call("Emulation.setEmulatedMedia",
+    browser.send("Emulation.setEmulatedMedia",
                  features=[{"name": "prefers-color-scheme", "value": "dark"}])
     deadline = time.monotonic() + 2
     while time.monotonic() < deadline:
         check(window.picture().rgb == light, "a dark colour scheme changed the window's colours")
-    browser.call("Emulation.setEmulatedMedia", features=[])
+    browser.send("Emulation.setEmulatedMedia", features=[])
 
 
 def laptop_pass(server, arguments):
