@@ -24,10 +24,14 @@ QStringList families(FontStyle::Family family)
 
 } // namespace
 
+void chooseApplicationFontOnce()
+{
+    [[maybe_unused]] static const bool fontChosen = (chooseApplicationFont(), true);
+}
+
 QFont pixelFont(const FontStyle &style)
 {
-    // Before the first font is asked for.
-    [[maybe_unused]] static const bool fontChosen = (chooseApplicationFont(), true);
+    chooseApplicationFontOnce();
     QFont font;
     font.setFamilies(families(style.family));
     if (style.family == FontStyle::Family::CourierNew)

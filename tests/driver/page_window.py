@@ -56,6 +56,9 @@ class PageWindow:
         """Waits for the window in the page loaded, and starts the page's clock."""
         self.browser = browser
         self.page = browser.evaluate("[innerWidth, innerHeight]")
+        # The page shows a picture of the window until the program has drawn the window itself.
+        wait_until("the program to take over from the page's picture of its window",
+                   lambda: browser.evaluate("!document.getElementById('first-screen')"), 30, 0.1)
         # Settled once two looks in a row agree: the window may be moved to the centre after its
         # first frame.
         last = [None]

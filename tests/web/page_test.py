@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """The web build served from 127.0.0.1 and played in headless Chromium as a player plays it, by
-the desktop's game player: the window in its own colours in a dark browser, centred at its own
-size, F1's rules, a game opened cell by cell, a game won by reading the numbers with a Cyrillic
-name pasted, a second tab's result with a name typed joining it, the panel after a reload, and
-Выход; a game kept through a freeze and a reload, and not past its tab (kept_game.py). The page's
-clock stands at the same instant at every load, which hides the same foxes; nothing may be fetched
-from elsewhere. Then the same page on a phone (phone_pass.py)."""
+the desktop's game player: the first screen's picture before the program has loaded, where the
+window then lands, the window in its own colours in a dark browser, centred at its own size, F1's
+rules, a game opened cell by cell, a game won by reading the numbers with a Cyrillic name pasted,
+a second tab's result with a name typed joining it, the panel after a reload, and Выход; a game
+kept through a freeze and a reload, and not past its tab (kept_game.py). The page's clock stands
+at the same instant at every load, which hides the same foxes; nothing may be fetched from
+elsewhere. Then the same page on a phone (phone_pass.py)."""
 
 import argparse
 import sys
@@ -17,6 +18,7 @@ from driver.client_area import CLIENT_WIDTH, ORIGIN, PITCH
 from driver.page_server import PageServer
 from driver.page_window import PageWindow, freeze_clock
 from driver.player import NAME, Player, add_picture_options
+from first_screen import check_taken_over, first_screen
 from kept_game import kept_game_pass
 from phone_pass import phone_pass
 
@@ -59,7 +61,9 @@ def laptop_pass(server, arguments):
                      permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
         player = Player(lambda: PageWindow.load(browser, server.page), arguments.fox,
                         arguments.flag)
+        picture = first_screen(browser, server.page)
         player.start()
+        check_taken_over(player.window, *picture)
         dark_scheme(browser, player.window)
         step("the window is centred in the page at its own size, under its title bar")
         middle = player.window.left + CLIENT_WIDTH / 2

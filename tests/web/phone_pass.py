@@ -14,6 +14,7 @@ from driver.player import NAME, Player
 from driver.titles import NAME_TITLE
 
 from crisp_lines import check_as_whole_repaint
+from first_screen import check_taken_over, first_screen
 
 ANDROID = ("Mozilla/5.0 (Linux; Android 13; Pixel 7) AppleWebKit/537.36 (KHTML, like Gecko) "
            "Chrome/120.0 Mobile Safari/537.36")
@@ -88,7 +89,9 @@ def phone_pass(page, foxes):
         browser.send("Emulation.setUserAgentOverride", userAgent=ANDROID)
         freeze_clock(browser)
         player = Player(lambda: Phone.load(browser, page))
+        picture = first_screen(browser, page)
         player.start()
+        check_taken_over(player.window, *picture)
         step("the whole window in view; a tap opens a cell; a long press flags one, shown while "
              "the finger stays")
         window = player.window
