@@ -47,6 +47,9 @@ def kept_game_pass(browser, page):
     browser.send("Page.setWebLifecycleState", state="frozen")
     time.sleep(FROZEN_FOR)
     browser.send("Page.setWebLifecycleState", state="active")
+    # The player comes back to the tab, which the freeze left hidden, and which DevTools shows
+    # again, drawing, as a focused page.
+    browser.send("Emulation.setFocusEmulationEnabled", enabled=True)
     after = wait_until(f"the stopwatch {FROZEN_FOR} s on from {before}",
                        lambda: seconds(browser) >= before + FROZEN_FOR and seconds(browser), 5)
     check(after <= before + time.monotonic() - since + 1,
