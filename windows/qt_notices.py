@@ -60,10 +60,17 @@ def components(source):
                 yield folder, entry
 
 
+def listed(entry, key):
+    """The names an entry gives under a key: Qt 6.4 writes them as one string, Qt 6.8 also as a
+    list."""
+    value = entry.get(key, [])
+    return value.split() if isinstance(value, str) else value
+
+
 def covers(folder, entry, files):
     """Whether any compiled file is one the entry names, or lies under the folder it names."""
     base = os.path.realpath(os.path.join(folder, entry.get("Path", "")))
-    named = [os.path.join(base, name) for name in entry.get("Files", "").split()] or [base]
+    named = [os.path.join(base, name) for name in listed(entry, "Files")] or [base]
     return any(path == file or file.startswith(path + os.sep) for path in named for file in files)
 
 
@@ -77,10 +84,12 @@ def notice(folder, entry):
     lines += [entry[key] for key in ("Homepage",) if key in entry]
     lines.append("Licence: " + entry["License"])
     if "Copyright" in entry:
-        lines.append(entry["Copyright"].strip())
+        # One string in Qt 6.4, also a list of lines in Qt 6.8.
+        copyright = entry["Copyright"]
+        lines.append(copyright.strip() if isinstance(copyright, str) else "\n".join(copyright))
     if "CopyrightFile" in entry:
         lines.append(read(folder, entry["CopyrightFile"]))
-    licence_files = entry.get("LicenseFiles") or entry.get("LicenseFile", "").split()
+    licence_files = listed(entry, "LicenseFiles") or listed(entry, "LicenseFile")
     texts = [read(folder, name) for name in licence_files]
     return "\n".join(lines) + "".join("\n\n" + text for text in texts)
 
