@@ -1,3 +1,4 @@
+// A press on a cell: opening it, a flag set or taken away, the lines a zero flags.
 #include "game/game.h"
 
 void Game::Клетка_MouseDown(int index, Button button)

@@ -1,3 +1,4 @@
+// The direction finder, which counts the foxes on a cell's lines, and the flags it sets.
 #include "game/game.h"
 
 // Found foxes go on counting: Лисы never forgets a fox.

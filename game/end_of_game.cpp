@@ -1,3 +1,4 @@
+// The end of a game: the boxes one after another, and the result entered in the table.
 #include "game/game.h"
 #include "platform/platform.h"
 #include "records/record_table.h"

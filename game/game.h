@@ -1,3 +1,4 @@
+// One game: its state, its rules and what the board and the status column show of it.
 #pragma once
 
 #include "game/cell.h"

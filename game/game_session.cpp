@@ -1,3 +1,4 @@
+// The game, the table and the panel wired together as one run of the game.
 #include "game/game_session.h"
 
 GameSession::GameSession(Platform &platform)

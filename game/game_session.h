@@ -1,3 +1,4 @@
+// One run of the game as the window plays it: the game, the table of best results and their panel.
 #pragma once
 
 #include "game/game.h"

@@ -1,3 +1,4 @@
+// What a cell of the board and the status column show of the game's state.
 #include "game/game.h"
 
 CellView Game::cellView(int index) const

@@ -1,3 +1,4 @@
+// A game made: the program's first, a new one, or one kept beyond the program's run.
 #include "game/game.h"
 #include "game/random_cell.h"
 #include "platform/platform.h"

@@ -1,3 +1,4 @@
+// A random number turned into a cell, exactly, so that no rounding picks a cell past the last.
 #pragma once
 
 #include "game/cell.h"

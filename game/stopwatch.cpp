@@ -1,3 +1,4 @@
+// The stopwatch's ticks: the seconds since the first press, and the points they take.
 #include "game/game.h"
 
 #include <limits>

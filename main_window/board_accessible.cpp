@@ -1,3 +1,4 @@
+// The board as a screen reader sees it: a pane of 10 × 10 cells.
 #include "main_window/board_accessible.h"
 
 #include "main_window/board_widget.h"

@@ -1,3 +1,4 @@
+// The board as a screen reader sees it.
 #pragma once
 
 #include "game/game.h"

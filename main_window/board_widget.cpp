@@ -1,3 +1,4 @@
+// The board widget: painting, the keyboard's frame, and presses turned into cells.
 #include "main_window/board_widget.h"
 
 #include "main_window/board_accessible.h"

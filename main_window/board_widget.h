@@ -1,3 +1,4 @@
+// The board widget, which paints the game's cells and takes their presses.
 #pragma once
 
 #include "game/game.h"

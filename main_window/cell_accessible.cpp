@@ -1,3 +1,4 @@
+// One cell of the board as a screen reader names it.
 #include "main_window/cell_accessible.h"
 
 #include "main_window/board_widget.h"

@@ -1,3 +1,4 @@
+// The client area: its painted frame, its controls, and the board's presses handed on.
 #include "main_window/client_area.h"
 
 #include "game/game_session.h"

@@ -1,3 +1,4 @@
+// The main window's client area under the menu bar.
 #pragma once
 
 #include "main_window/board_widget.h"

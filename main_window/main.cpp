@@ -1,3 +1,4 @@
+// The program's start: the application, its translation and fonts, and the main window.
 #include "main_window/accessible_factory.h"
 #include "main_window/centring.h"
 #include "main_window/in_turns.h"

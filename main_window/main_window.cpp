@@ -1,3 +1,4 @@
+// The main window: its menus, its stopwatch, and the session's events shown.
 #include "main_window/main_window.h"
 
 #include "commands/about_window.h"

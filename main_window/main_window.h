@@ -1,3 +1,4 @@
+// The main window, Главное_окно.
 #pragma once
 
 #include "game/game_session.h"

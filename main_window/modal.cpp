@@ -1,3 +1,4 @@
+// A dialog opened over its window, deleted once closed.
 #include "main_window/modal.h"
 
 #include <QApplication>

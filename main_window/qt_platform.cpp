@@ -1,3 +1,4 @@
+// The real boxes, folders, generator and clock behind Platform.
 #include "main_window/qt_platform.h"
 
 #include "game/random_cell.h"

@@ -1,3 +1,4 @@
+// Platform as the program has it: real boxes, folders, generator and clock.
 #pragma once
 
 #include "platform/platform.h"

@@ -1,3 +1,4 @@
+// The panel of best results over the board: built when first shown, and its buttons.
 #include "main_window/records_panel_view.h"
 
 #include "game/game_session.h"

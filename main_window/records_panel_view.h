@@ -1,3 +1,4 @@
+// The panel of best results over the board, as widgets.
 #pragma once
 
 #include <QPushButton>

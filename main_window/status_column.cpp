@@ -1,3 +1,4 @@
+// The status column: the four captions and their values.
 #include "main_window/status_column.h"
 
 #include "game/game.h"

@@ -1,3 +1,4 @@
+// The status column to the right of the board.
 #pragma once
 
 #include <QLabel>

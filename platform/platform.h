@@ -1,3 +1,4 @@
+// Platform: everything the logic asks of the world outside it.
 #pragma once
 
 #include <QString>

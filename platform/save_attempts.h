@@ -1,3 +1,4 @@
+// How often, and with what pause, a save tries to replace the file on this platform.
 #pragma once
 
 // How many times a file's replacement is tried before the save counts as failed, and the pause

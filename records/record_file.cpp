@@ -1,3 +1,4 @@
+// Varn.dat on disk: read whole, and saved whole or not at all.
 #include "records/record_file.h"
 
 #include "platform/save_attempts.h"

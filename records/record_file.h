@@ -1,3 +1,4 @@
+// Varn.dat on disk: where it lies, how it is read and how it is saved.
 #pragma once
 
 #include <QByteArray>

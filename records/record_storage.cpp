@@ -1,3 +1,4 @@
+// Where the table's file lives and the lock every copy of the game takes over it.
 #include "records/record_storage.h"
 
 #include "platform/platform.h"

@@ -1,3 +1,4 @@
+// The windows' fonts sized in pixels, the Windows family where installed, else Liberation's.
 #include "resources/fonts.h"
 
 #include "platform/application_font.h"

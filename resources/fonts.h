@@ -1,3 +1,4 @@
+// The windows' fonts, sized in pixels.
 #pragma once
 
 #include <QFont>

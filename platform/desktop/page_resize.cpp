@@ -1,3 +1,4 @@
+// A desktop's window has no page to follow.
 #include "platform/page_resize.h"
 
 // A desktop's screen is no page: the player moves the window.

@@ -1,3 +1,4 @@
+// A desktop's program simply exits.
 #include "platform/program_end.h"
 
 void tellProgramEnded() { }

@@ -1,3 +1,4 @@
+// A desktop's windows reach the screen as they are painted.
 #include "platform/whole_pictures.h"
 
 // A desktop's windows reach the screen as they are painted.

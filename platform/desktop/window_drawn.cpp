@@ -1,3 +1,4 @@
+// A desktop's window simply appears.
 #include "platform/window_drawn.h"
 
 void tellWhenWindowDrawn(QWidget &) { }

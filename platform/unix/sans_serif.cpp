@@ -1,3 +1,4 @@
+// The sans serif family where Windows' own fonts are missing: Liberation Sans.
 #include "platform/sans_serif.h"
 
 // MS Sans Serif and Microsoft Sans Serif come with Windows alone; asking fontconfig for a family it

@@ -1,3 +1,4 @@
+// A save tries once where a rename replaces a file being read.
 #include "platform/save_attempts.h"
 
 // A rename replaces a file even while others read it: a replacement that failed waits for no one.

@@ -1,3 +1,4 @@
+// A page's application font: the Liberation faces compiled in, made known first.
 #include "platform/application_font.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// A page is drawn light even in a browser set to a dark scheme.
 #include "platform/light_colours.h"
 
 #include <QGuiApplication>

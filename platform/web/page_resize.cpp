@@ -1,3 +1,4 @@
+// A page's window follows its screen's size.
 #include "platform/page_resize.h"
 
 #include <QScreen>

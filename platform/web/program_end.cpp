@@ -1,3 +1,4 @@
+// A page hears that its program has ended.
 #include "platform/program_end.h"
 
 #include <emscripten.h>

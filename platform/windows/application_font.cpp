@@ -1,3 +1,4 @@
+// On Windows the boxes' font is one that writes Latin and Cyrillic alike.
 #include "platform/application_font.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// On Windows the windows' sans serif is MS Sans Serif, as they were laid out for.
 #include "platform/sans_serif.h"
 
 QStringList sansSerifFamilies()

@@ -1,3 +1,4 @@
+// On Windows a save tries again while another program holds the file for a moment.
 #include "platform/save_attempts.h"
 
 // About a second in all.

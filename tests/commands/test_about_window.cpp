@@ -1,3 +1,4 @@
+// The about window: its texts, their fit and their places.
 #include "commands/about_window.h"
 
 #include <QFontMetrics>

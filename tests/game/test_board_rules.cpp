@@ -1,3 +1,4 @@
+// The board's rules: cell numbers, lines, the foxes' random places and the direction finder.
 #include "game/cell.h"
 #include "game/random_cell.h"
 #include "support/game_fixture.h"

@@ -1,3 +1,4 @@
+// Whole games played through the session: points, moves, the end of a game and its boxes.
 #include "support/game_fixture.h"
 #include "support/record_file.h"
 

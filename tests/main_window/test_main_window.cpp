@@ -1,3 +1,4 @@
+// The main window as a player meets it: pictures, input, boxes and screen reader.
 #include "main_window/accessible_factory.h"
 #include "main_window/layout.h"
 #include "main_window/main_window.h"

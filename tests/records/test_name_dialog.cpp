@@ -1,3 +1,4 @@
+// The name typed into the real input dialog.
 #include "game/game_session.h"
 #include "main_window/qt_platform.h"
 #include "support/board_picture.h"

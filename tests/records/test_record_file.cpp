@@ -1,3 +1,4 @@
+// Varn.dat read, checked and written back.
 #include "game/rules.h"
 #include "records/cipher.h"
 #include "records/record_line.h"

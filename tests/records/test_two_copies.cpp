@@ -1,3 +1,4 @@
+// Two copies of the game on one table at once.
 #include "game/rules.h"
 #include "platform/save_attempts.h"
 #include "records/record_file.h"

@@ -1,3 +1,4 @@
+// A long random run through the logic, with every invariant checked after each event.
 #include "game/random_cell.h"
 #include "records/record_file.h"
 #include "records/windows1251.h"

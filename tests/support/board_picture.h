@@ -1,3 +1,4 @@
+// Boards written as ten lines of ten characters, for tests to read at a glance.
 #pragma once
 
 #include "game/cell.h"

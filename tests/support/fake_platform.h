@@ -1,3 +1,4 @@
+// A fake Platform that records what it was asked and answers at once.
 #pragma once
 
 #include "platform/platform.h"

@@ -1,3 +1,4 @@
+// A game session on a fake platform in a fresh folder, for tests of play.
 #pragma once
 
 #include "game/game_session.h"

@@ -1,3 +1,4 @@
+// Tables of best results made and stored for tests.
 #pragma once
 
 #include "records/record_file.h"
