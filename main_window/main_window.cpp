@@ -3,8 +3,8 @@
 
 #include "commands/about_window.h"
 #include "commands/rules_command.h"
-#include "main_window/modal.h"
 #include "platform/kept_game.h"
+#include "platform/modal.h"
 #include "platform/platform.h"
 
 #include <QLayout>

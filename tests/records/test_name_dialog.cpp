@@ -1,6 +1,6 @@
 // The name typed into the real input dialog.
 #include "game/game_session.h"
-#include "main_window/qt_platform.h"
+#include "platform/qt_platform.h"
 #include "support/board_picture.h"
 #include "support/fake_platform.h"
 #include "support/modal.h"

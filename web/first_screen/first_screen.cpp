@@ -2,8 +2,8 @@
 // the program first shows it in a page, in the page's own fonts and framed as Qt for the web
 // frames a window, written as a PNG at a given scale.
 #include "main_window/main_window.h"
-#include "main_window/qt_platform.h"
-#include "resources/fonts.h"
+#include "platform/application_font.h"
+#include "platform/qt_platform.h"
 #include "resources/pictures.h"
 
 #include <QApplication>
@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     QApplication app(qtArguments, argv);
     QApplication::setWindowIcon(QIcon(iconPicture()));
     // The page's fonts and application font, as this tool is built with the page's choice.
-    chooseApplicationFontOnce();
+    chooseApplicationFont();
 
     // The program's own window, built as it starts.
     FreshPlatform platform;

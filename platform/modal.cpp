@@ -1,5 +1,5 @@
 // A dialog opened over its window, deleted once closed.
-#include "main_window/modal.h"
+#include "platform/modal.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,5 +1,0 @@
-// A desktop's windows take the desktop's colours.
-#include "platform/light_colours.h"
-
-// A desktop's windows take the colours the desktop gives every program.
-void keepLightColours() { }

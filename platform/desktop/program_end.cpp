@@ -1,4 +1,0 @@
-// A desktop's program simply exits.
-#include "platform/program_end.h"
-
-void tellProgramEnded() { }

@@ -1,4 +1,0 @@
-// A desktop's window simply appears.
-#include "platform/window_drawn.h"
-
-void tellWhenWindowDrawn(QWidget &) { }

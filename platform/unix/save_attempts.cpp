@@ -1,8 +1,0 @@
-// A save tries once where a rename replaces a file being read.
-#include "platform/save_attempts.h"
-
-// A rename replaces a file even while others read it: a replacement that failed waits for no one.
-SaveAttempts saveAttempts()
-{
-    return {1, 0};
-}
