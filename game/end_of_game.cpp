@@ -3,12 +3,12 @@
 #include "platform/platform.h"
 #include "records/record_table.h"
 
-// The end of a game, step by step; each box's step runs the next once the player closes it. The
-// stopwatch stops first, so no tick comes while the player reads a box or types a name.
+// The end of a game, step by step, once the fifth fox has ended it; each box's step runs the next
+// once the player closes it. The stopwatch stops first, so no tick comes while the player reads a
+// box or types a name.
 void Game::Игра_окончена()
 {
     emit stopwatchSwitched(false);
-    m_state.Конец_игры = true;
     // The fifth fox is on screen before the box covers the window.
     emit changed();
     tellAllFoxesFound(m_state.Очки);

@@ -1,4 +1,5 @@
-// A Linux desktop's fonts and files: Liberation Sans for Windows' sans serif, and a save tried once.
+// A Linux desktop's fonts and files: Liberation Sans for Windows' sans serif, and a save tried
+// once.
 #include "platform/sans_serif.h"
 #include "platform/save_attempts.h"
 

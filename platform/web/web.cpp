@@ -1,4 +1,5 @@
-// A page's small facts: its clock, its colours, its screen, its end, its fonts' family and its saves.
+// A page's small facts: its clock, its colours, its screen, its end, its fonts' family and its
+// saves.
 #include "platform/light_colours.h"
 #include "platform/page_resize.h"
 #include "platform/program_end.h"

@@ -1,6 +1,7 @@
 // The board's rules: cell numbers, lines, the foxes' random places and the direction finder.
 #include "game/cell.h"
 #include "game/random_cell.h"
+#include "support/board_picture.h"
 #include "support/game_fixture.h"
 
 #include <QTest>
@@ -23,6 +24,8 @@ private slots:
     void testDirectionFinder_data();
     void testDirectionFinder();
     void testFoundFoxesStillCount();
+    void testTicksOnlyInPlay_data();
+    void testTicksOnlyInPlay();
 };
 
 void BoardRulesTest::testCellNumbering_data()
@@ -175,22 +178,45 @@ void BoardRulesTest::testDirectionFinder()
     QFETCH(QStringList, board);
     QFETCH(int, cell);
     QFETCH(int, number);
-    GameFixture fixture;
-    fixture.startWith(board);
-    QCOMPARE(fixture.game().Пеленгатор(cell), number);
+    QCOMPARE(Пеленгатор(stateWith(board).Лисы, cell), number);
 }
 
 void BoardRulesTest::testFoundFoxesStillCount()
 {
     // A fox already found goes on counting for the cells on its lines.
-    GameFixture fixture;
-    fixture.startWith({"F.........", "..........", "..........", "..........", "..........",
-                       "..........", "..........", "..F.F.F...", "..........", "........F."});
-    QCOMPARE(fixture.game().Пеленгатор(77), 4);
-    fixture.press(0, 0);
-    fixture.press(7, 4);
-    fixture.press(7, 7);
-    QCOMPARE(fixture.game().cellView(77).number, 4);
+    GameState state
+        = stateWith({"F.........", "..........", "..........", "..........", "..........",
+                     "..........", "..........", "..F.F.F...", "..........", "........F."});
+    QCOMPARE(Пеленгатор(state.Лисы, 77), 4);
+    for (int cell : {0, 74, 77})
+        Клетка_MouseDown(state, cell, PressButton::Left);
+    QCOMPARE(state.Найдено_лис, qint16(2));
+    QCOMPARE(cellView(state, 77).number, 4);
+}
+
+void BoardRulesTest::testTicksOnlyInPlay_data()
+{
+    QTest::addColumn<bool>("pressed");
+    QTest::addColumn<bool>("over");
+    QTest::addColumn<int>("counted");
+    QTest::newRow("before the first press") << false << false << 0;
+    QTest::newRow("in play") << true << false << 7;
+    QTest::newRow("after the fifth fox") << true << true << 0;
+}
+
+void BoardRulesTest::testTicksOnlyInPlay()
+{
+    // The stopwatch runs from a game's first press to its end: only then does a tick count.
+    QFETCH(bool, pressed);
+    QFETCH(bool, over);
+    QFETCH(int, counted);
+    GameState state = stateWith(kSampleBoard);
+    state.Первый_ход = !pressed;
+    state.Конец_игры = over;
+    const Outcome outcome = Секундомер_Timer(state, 7);
+    QCOMPARE(state.Секунды, qint16(counted));
+    QCOMPARE(state.Очки, qint16(kStartingPoints - counted / kSecondsPerPoint));
+    QCOMPARE(outcome, counted ? Outcome::Changed : Outcome::Nothing);
 }
 
 QTEST_GUILESS_MAIN(BoardRulesTest)

@@ -200,6 +200,7 @@ void PlayTest::testTicksStopTakingPointsAtZero()
     // At 0 points the ticks only count seconds.
     GameFixture f;
     f.startWith(kSampleBoard);
+    f.press(5, 5, Game::Button::Middle);
     f.tick(1500);
     QCOMPARE(f.state().Очки, qint16(0));
     f.tick(10);
@@ -213,6 +214,7 @@ void PlayTest::testSecondsHoldAtTheirLimit()
     // The 16-bit seconds hold at 32767 instead of wrapping to a negative number.
     GameFixture f;
     f.startWith(kSampleBoard);
+    f.press(5, 5, Game::Button::Middle);
     f.tick(32770);
     QCOMPARE(f.state().Секунды, qint16(32767));
     QCOMPARE(f.captions().lblTime, QStringLiteral("32767"));
@@ -324,6 +326,7 @@ void PlayTest::testNewGameResets()
     QVERIFY(!f.state().Лисы[0] && f.state().Лисы[11] && f.state().Лисы[55]);
     QCOMPARE(f.state().Очки, qint16(300));
     QVERIFY(f.state().Первый_ход && !f.state().Конец_игры);
+    f.press(5, 5, Game::Button::Middle);
     f.tick(); // the next game's clock starts from 0
     QCOMPARE(f.captions().lblTime, QStringLiteral("1"));
 }

@@ -1,4 +1,5 @@
-// A game made: the program's first, a new one, or one kept beyond the program's run.
+// A game: made, pressed, ticked and brought back, by the rules of board_rules.h, with what its
+// window is told.
 #include "game/game.h"
 #include "game/random_cell.h"
 #include "platform/platform.h"
@@ -54,4 +55,32 @@ void Game::Размещение_лис()
             ++placed;
         }
     }
+}
+
+void Game::Клетка_MouseDown(int index, Button button)
+{
+    const bool first = m_state.Первый_ход;
+    const Outcome outcome = ::Клетка_MouseDown(m_state, index, button);
+    if (first)
+        emit stopwatchSwitched(true);
+    if (outcome == Outcome::AllFoxesFound)
+        Игра_окончена();
+    else if (outcome == Outcome::Changed)
+        emit changed();
+}
+
+void Game::Секундомер_Timer(qint64 passed)
+{
+    if (::Секундомер_Timer(m_state, passed) == Outcome::Changed)
+        emit statusChanged();
+}
+
+StatusCaptions Game::statusCaptions() const
+{
+    // A counter is shown from the moment it first changes; until then its label stays empty.
+    const auto caption = [](int value, int atReset) {
+        return value == atReset ? QString() : QString::number(value);
+    };
+    return {caption(m_state.Ходы, 0), caption(m_state.Найдено_лис, 0), caption(m_state.Секунды, 0),
+            caption(m_state.Очки, kStartingPoints)};
 }
