@@ -8,8 +8,7 @@ namespace {
 void Снять_очки_за_ход(GameState &state)
 {
     ++state.Ходы;
-    state.Очки
-        = qint16(state.Очки <= kPointsPerOpenedCell ? 0 : state.Очки - kPointsPerOpenedCell);
+    state.Очки = qint16(state.Очки <= kPointsPerOpenedCell ? 0 : state.Очки - kPointsPerOpenedCell);
 }
 
 void Открыть_клетку(GameState &state, int index)
@@ -69,11 +68,10 @@ Outcome Клетка_MouseDown(GameState &state, int index, PressButton button)
 
 // A tick counts each second not counted yet: a browser may hold a hidden page's ticks back for
 // minutes, or freeze them, and each second still counts, every fifth taking its point, as if every
-// tick had come. The stopwatch runs from a game's first press to its end: no tick counts outside
-// that.
+// tick had come.
 Outcome Секундомер_Timer(GameState &state, qint64 passed)
 {
-    if (state.Первый_ход || state.Конец_игры)
+    if (!stopwatchRuns(state))
         return Outcome::Nothing;
     const qint16 before = state.Секунды;
     // The counter is 16 bits wide: after nine hours it holds at its largest value.

@@ -19,6 +19,12 @@ void Расставить_флажки(GameState &state, int index);
 // fifth fox ends the game. Once the game is over cells still open and show their numbers, but
 // nothing is counted.
 Outcome Клетка_MouseDown(GameState &state, int index, PressButton button);
-// passed: the whole seconds since the game's first press, by the stopwatch's clock.
+// The stopwatch runs from a game's first press until its end.
+constexpr bool stopwatchRuns(const GameState &state)
+{
+    return !state.Первый_ход && !state.Конец_игры;
+}
+// passed: the whole seconds since the game's first press, by the stopwatch's clock; a tick counts
+// only while the stopwatch runs.
 Outcome Секундомер_Timer(GameState &state, qint64 passed);
 CellView cellView(const GameState &state, int index);

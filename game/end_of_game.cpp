@@ -3,19 +3,11 @@
 #include "platform/platform.h"
 #include "records/record_table.h"
 
-// The end of a game, step by step, once the fifth fox has ended it; each box's step runs the next
-// once the player closes it. The stopwatch stops first, so no tick comes while the player reads a
-// box or types a name.
+// The end of a game, step by step, once the fifth fox has ended it and the window shows it, its
+// stopwatch stopped; each box's step runs the next once the player closes it.
 void Game::Игра_окончена()
 {
-    emit stopwatchSwitched(false);
-    // The fifth fox is on screen before the box covers the window.
-    emit changed();
-    tellAllFoxesFound(m_state.Очки);
-}
-
-void Game::tellAllFoxesFound(qint16 очки)
-{
+    const qint16 очки = m_state.Очки;
     m_platform.showMessage(QStringLiteral("Все лисы найдены"), QStringLiteral("Игра окончена"),
                            Platform::Icon::None, [this, очки] { askNameIfQualifies(очки); });
 }

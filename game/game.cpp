@@ -1,5 +1,4 @@
-// A game: made, pressed, ticked and brought back, by the rules of board_rules.h, with what its
-// window is told.
+// A game made: the program's first, or a new one, with foxes drawn from the platform.
 #include "game/game.h"
 #include "game/random_cell.h"
 #include "platform/platform.h"
@@ -18,7 +17,6 @@ void Game::Загрузка()
     m_table.forgetLastName();
     Инициализация();
     Размещение_лис();
-    emit changed();
 }
 
 // Neither reseeds the generator nor touches the table.
@@ -26,22 +24,12 @@ void Game::Новая_игра_Click()
 {
     Инициализация();
     Размещение_лис();
-    emit changed();
 }
 
-// A game kept beyond the program's run, as it was: its stopwatch runs on if it had started.
-void Game::restore(const GameState &state)
-{
-    m_state = state;
-    emit stopwatchSwitched(!m_state.Первый_ход && !m_state.Конец_игры);
-    emit changed();
-}
-
-// Counters, flags, foxes and opened cells back to a fresh game; the stopwatch stops.
+// Counters, flags, foxes and opened cells back to a fresh game, whose stopwatch has not started.
 void Game::Инициализация()
 {
     m_state = GameState();
-    emit stopwatchSwitched(false);
 }
 
 // Each cell has the same chance; a draw that hits a fox already placed is dropped.
@@ -55,24 +43,6 @@ void Game::Размещение_лис()
             ++placed;
         }
     }
-}
-
-void Game::Клетка_MouseDown(int index, Button button)
-{
-    const bool first = m_state.Первый_ход;
-    const Outcome outcome = ::Клетка_MouseDown(m_state, index, button);
-    if (first)
-        emit stopwatchSwitched(true);
-    if (outcome == Outcome::AllFoxesFound)
-        Игра_окончена();
-    else if (outcome == Outcome::Changed)
-        emit changed();
-}
-
-void Game::Секундомер_Timer(qint64 passed)
-{
-    if (::Секундомер_Timer(m_state, passed) == Outcome::Changed)
-        emit statusChanged();
 }
 
 StatusCaptions Game::statusCaptions() const

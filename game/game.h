@@ -18,9 +18,9 @@ struct StatusCaptions
     QString lblPoint;
 };
 
-// One game on the board of 10 × 10 cells, played by the rules of board_rules.h. The window paints
-// from its state and turns its events into the calls below; only those calls change the state,
-// and each that changes it ends by announcing it.
+// One game on the board of 10 × 10 cells, played by the rules of board_rules.h. The window turns
+// its events into the calls below, which alone change the state, and shows the state after each;
+// a press and a tick say what they did.
 class Game : public QObject
 {
     Q_OBJECT
@@ -33,30 +33,27 @@ public:
     // Events of the window.
     void Загрузка();
     void Новая_игра_Click();
-    void Клетка_MouseDown(int index, Button button);
-    // passed: the whole seconds since the game's first press, by the stopwatch's clock.
-    void Секундомер_Timer(qint64 passed);
+    Outcome Клетка_MouseDown(int index, Button button)
+    {
+        return ::Клетка_MouseDown(m_state, index, button);
+    }
+    Outcome Секундомер_Timer(qint64 passed) { return ::Секундомер_Timer(m_state, passed); }
+    // The boxes that follow the fifth fox, once the window shows it.
+    void Игра_окончена();
     // Brings back a game kept beyond the program's run, in progress as it was.
-    void restore(const GameState &state);
+    void restore(const GameState &state) { m_state = state; }
 
     const GameState &state() const { return m_state; }
     CellView cellView(int index) const { return ::cellView(m_state, index); }
     StatusCaptions statusCaptions() const;
 
 signals:
-    void changed();
-    // Only the status captions changed: a tick leaves the board as it was.
-    void statusChanged();
-    // The stopwatch runs from the first press of a game until its end or the next reset.
-    void stopwatchSwitched(bool running);
     // The end of a game entered its result in the table: the table is to be shown.
     void resultEntered();
 
 private:
     void Инициализация();
     void Размещение_лис();
-    void Игра_окончена();
-    void tellAllFoxesFound(qint16 очки);
     void askNameIfQualifies(qint16 очки);
     void enterResult(const QString &answer, qint16 очки);
 

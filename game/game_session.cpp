@@ -17,10 +17,9 @@ void GameSession::newGame()
 }
 
 // While the panel is shown a press does nothing at all, not even start the stopwatch.
-void GameSession::press(int index, Game::Button button)
+Outcome GameSession::press(int index, Game::Button button)
 {
-    if (m_panel.takesPresses())
-        m_game.Клетка_MouseDown(index, button);
+    return m_panel.takesPresses() ? m_game.Клетка_MouseDown(index, button) : Outcome::Nothing;
 }
 
 KeptGame GameSession::kept() const

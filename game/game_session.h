@@ -17,8 +17,10 @@ public:
 
     void load() { m_game.Загрузка(); }
     void newGame();
-    void press(int index, Game::Button button);
-    void tick(qint64 passed) { m_game.Секундомер_Timer(passed); }
+    // At Outcome::AllFoxesFound the window shows the fifth fox, then ends the game.
+    Outcome press(int index, Game::Button button);
+    void endGame() { m_game.Игра_окончена(); }
+    Outcome tick(qint64 passed) { return m_game.Секундомер_Timer(passed); }
     void showRecords() { m_panel.Рекорды_Click(); }
     void closeRecords() { m_panel.Кнопка_ок_Click(); }
     void clearRecords() { m_panel.Кнопка_очистить_Click(); }

@@ -105,13 +105,13 @@ BoardWidget::BoardWidget(const Game &game, QWidget *parent)
 // A cell's name changes with what it shows: opened, flagged, or flagged with its lines.
 void BoardWidget::showGame()
 {
-    update();
     bool cursorChanged = false;
     for (int i = 0; i < kCellCount; ++i) {
         const CellView view = m_game.cellView(i);
         if (view == m_shown[i])
             continue;
         m_shown[i] = view;
+        update();
         QAccessibleEvent event(this, QAccessible::NameChanged);
         event.setChild(i);
         QAccessible::updateAccessibility(&event);

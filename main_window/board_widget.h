@@ -24,8 +24,8 @@ public:
     void placeCursor(int index, bool shown);
     // What a cell showed when the game was last shown.
     const CellView &shown(int index) const { return m_shown[index]; }
-    // Repaints what the game holds now, and posts the name of each cell whose view changed; when
-    // the cursor's cell is among them, the focus on it again.
+    // Repaints the board when a cell's view has changed, and posts the name of each such cell;
+    // when the cursor's cell is among them, the focus on it again.
     void showGame();
     // A press at a point of the board, which may lie outside every cell; any press hides the
     // cursor.

@@ -22,12 +22,7 @@ ClientArea::ClientArea(GameSession &session, QWidget *parent)
     setAutoFillBackground(true);
     setFont(pixelFont(layout::kSurfaceFont));
 
-    const Game &game = session.game();
-    connect(&m_board, &BoardWidget::cellPressed, this,
-            [&session](int index, Game::Button button) { session.press(index, button); });
-    connect(&game, &Game::changed, this, &ClientArea::showGame);
-    connect(&game, &Game::statusChanged, this,
-            [this] { m_status.showValues(m_session.game().statusCaptions()); });
+    connect(&m_board, &BoardWidget::cellPressed, this, &ClientArea::cellPressed);
     // The keys go to the board from the start, and back to it when the panel closes; a closed
     // dialog gives the focus back to where it was.
     m_board.setFocus();

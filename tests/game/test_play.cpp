@@ -36,10 +36,10 @@ void PlayTest::testScriptedGame()
     GameFixture f;
     f.startWith(kSampleBoard);
     QCOMPARE(f.captions().lblPoint, QString());
-    QVERIFY(!f.stopwatchRunning);
+    QVERIFY(!f.stopwatchRunning());
 
     f.press(9, 4); // column 4 holds 24, a diagonal holds 72
-    QVERIFY(f.stopwatchRunning);
+    QVERIFY(f.stopwatchRunning());
     QCOMPARE(f.game().cellView(94).number, 2);
     QCOMPARE(f.captions().lblLead, QStringLiteral("1"));
     QCOMPARE(f.captions().lblPoint, QStringLiteral("290"));
@@ -72,16 +72,16 @@ void PlayTest::testScriptedGame()
     QCOMPARE(f.game().cellView(0), (CellView {true, false, -1}));
     QCOMPARE(f.captions().lblFox, QStringLiteral("1"));
     for (int cell : {24, 57, 72})
-        f.session.press(cell, Game::Button::Left);
+        f.pressCell(cell);
     QVERIFY(f.platform.messages.isEmpty());
-    QVERIFY(f.stopwatchRunning);
+    QVERIFY(f.stopwatchRunning());
 
     f.press(8, 9);
     QCOMPARE(f.captions().lblFox, QStringLiteral("5"));
     QCOMPARE(f.captions().lblLead, QStringLiteral("8"));
     QCOMPARE(f.captions().lblPoint, QStringLiteral("220"));
     QVERIFY(f.state().Конец_игры);
-    QVERIFY(!f.stopwatchRunning);
+    QVERIFY(!f.stopwatchRunning());
     QCOMPARE(f.platform.messages.size(), 1);
     QCOMPARE(f.platform.messages[0].text, QStringLiteral("Все лисы найдены"));
     QCOMPARE(f.platform.messages[0].title, QStringLiteral("Игра окончена"));
@@ -99,7 +99,7 @@ void PlayTest::testAfterTheGameCellsOpenUncounted()
     GameFixture f;
     f.startWith(kSampleBoard);
     for (int cell : {0, 24, 57, 72, 89})
-        f.session.press(cell, Game::Button::Left);
+        f.pressCell(cell);
     f.session.closeRecords();
     f.tick(); // a stray tick is not expected, but must not count moves
     const QString points = f.captions().lblPoint;
@@ -109,7 +109,7 @@ void PlayTest::testAfterTheGameCellsOpenUncounted()
     QCOMPARE(f.state().Ходы, qint16(5));
     QCOMPARE(f.captions().lblLead, QStringLiteral("5"));
     QCOMPARE(f.captions().lblPoint, points);
-    QVERIFY(!f.stopwatchRunning);
+    QVERIFY(!f.stopwatchRunning());
 }
 
 void PlayTest::testEndOfGameWaitsForEachBox()
@@ -121,7 +121,7 @@ void PlayTest::testEndOfGameWaitsForEachBox()
     f.platform.answers = {QStringLiteral("Anna")};
     f.startWith(kSampleBoard);
     for (int cell : {0, 24, 57, 72, 89})
-        f.session.press(cell, Game::Button::Left);
+        f.pressCell(cell);
     const GameState atEnd = f.state();
     const auto strayEvents = [&f] {
         f.press(3, 1);
@@ -139,14 +139,14 @@ void PlayTest::testEndOfGameWaitsForEachBox()
     QVERIFY(!f.panel().takesPresses());
     QVERIFY(!f.platform.closeBox());
     QCOMPARE(f.state().Ходы, atEnd.Ходы);
-    QVERIFY(!f.stopwatchRunning);
+    QVERIFY(!f.stopwatchRunning());
     QCOMPARE(f.table().rows()[0], (RecordRow {QStringLiteral("Anna      "), atEnd.Очки}));
     // The next game's name entry offers the name entered last.
     f.platform.boxesWait = false;
     f.platform.placeFoxesAt(foxesIn(kSampleBoard));
     f.session.newGame();
     for (int cell : {0, 24, 57, 72, 89})
-        f.session.press(cell, Game::Button::Left);
+        f.pressCell(cell);
     QCOMPARE(f.platform.questions.last().defaultAnswer, QStringLiteral("Anna"));
 }
 
@@ -269,7 +269,7 @@ void PlayTest::testFirstPressStartsStopwatch()
     GameFixture f;
     f.startWith(kSampleBoard);
     f.press(5, 5, button);
-    QVERIFY(f.stopwatchRunning);
+    QVERIFY(f.stopwatchRunning());
     QVERIFY(!f.state().Первый_ход);
     QCOMPARE(f.flagCount(), flags);
     QCOMPARE(f.state().Открытые[55], opened);
@@ -284,7 +284,7 @@ void PlayTest::testPressesIgnoredWhilePanelShown()
     f.session.showRecords();
     for (Game::Button button : {Game::Button::Left, Game::Button::Right, Game::Button::Middle})
         f.press(9, 4, button);
-    QVERIFY(!f.stopwatchRunning);
+    QVERIFY(!f.stopwatchRunning());
     QVERIFY(f.state().Первый_ход);
     QVERIFY(!f.state().Открытые[94]);
     QCOMPARE(f.flagCount(), 0);
@@ -300,7 +300,7 @@ void PlayTest::testPanelDoesNotStopStopwatch()
     f.startWith(kSampleBoard);
     f.press(9, 4);
     f.session.showRecords();
-    QVERIFY(f.stopwatchRunning);
+    QVERIFY(f.stopwatchRunning());
     f.tick(5);
     QCOMPARE(f.captions().lblPoint, QStringLiteral("289"));
 }
@@ -317,7 +317,7 @@ void PlayTest::testNewGameResets()
     f.tick();
     f.platform.placeFoxesAt({11, 22, 33, 44, 55});
     f.session.newGame();
-    QVERIFY(!f.stopwatchRunning);
+    QVERIFY(!f.stopwatchRunning());
     for (const QString &caption :
          {f.captions().lblLead, f.captions().lblFox, f.captions().lblTime, f.captions().lblPoint})
         QCOMPARE(caption, QString());
@@ -369,7 +369,7 @@ void PlayTest::testResultEqualToTenthDoesNotEnter()
     QVERIFY(storeTable(f.folder.path(), full));
     f.startWith(kSampleBoard);
     for (int cell : {0, 24, 57, 72, 89})
-        f.session.press(cell, Game::Button::Left);
+        f.pressCell(cell);
     QCOMPARE(f.state().Очки, qint16(kBestResult));
     QCOMPARE(f.platform.messages.size(), 1);
     QVERIFY(f.platform.questions.isEmpty());

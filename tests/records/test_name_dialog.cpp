@@ -90,8 +90,10 @@ void NameDialogTest::testNameTypedInDialog()
 
     SeenDialog seen;
     answerDialogWhenShown(seen, typed, Qt::Key(endKey));
-    for (int fox : foxesIn(kSampleBoard))
-        session.press(fox, Game::Button::Left);
+    for (int fox : foxesIn(kSampleBoard)) {
+        if (session.press(fox, Game::Button::Left) == Outcome::AllFoxesFound)
+            session.endGame();
+    }
 
     QVERIFY(QTest::qWaitFor([&session] { return session.panel().isOnScreen(); }));
     QVERIFY(seen.found);
