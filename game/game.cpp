@@ -44,13 +44,3 @@ void Game::Размещение_лис()
         }
     }
 }
-
-StatusCaptions Game::statusCaptions() const
-{
-    // A counter is shown from the moment it first changes; until then its label stays empty.
-    const auto caption = [](int value, int atReset) {
-        return value == atReset ? QString() : QString::number(value);
-    };
-    return {caption(m_state.Ходы, 0), caption(m_state.Найдено_лис, 0), caption(m_state.Секунды, 0),
-            caption(m_state.Очки, kStartingPoints)};
-}

@@ -1,30 +1,19 @@
-// One game: its state, its rules and what the board and the status column show of it.
+// One game: its state, the rules it is played by, and the boxes at its end.
 #pragma once
 
 #include "game/board_rules.h"
 
-#include <QObject>
 #include <QString>
+#include <functional>
 
 class Platform;
 class RecordTable;
 
-// The value labels of the status column: empty until their counter is first shown.
-struct StatusCaptions
-{
-    QString lblLead;
-    QString lblFox;
-    QString lblTime;
-    QString lblPoint;
-};
-
 // One game on the board of 10 × 10 cells, played by the rules of board_rules.h. The window turns
 // its events into the calls below, which alone change the state, and shows the state after each;
 // a press and a tick say what they did.
-class Game : public QObject
+class Game
 {
-    Q_OBJECT
-
 public:
     using Button = PressButton;
 
@@ -38,24 +27,20 @@ public:
         return ::Клетка_MouseDown(m_state, index, button);
     }
     Outcome Секундомер_Timer(qint64 passed) { return ::Секундомер_Timer(m_state, passed); }
-    // The boxes that follow the fifth fox, once the window shows it.
-    void Игра_окончена();
+    // The boxes that follow the fifth fox, once the window shows it; entered runs once a result
+    // has entered the table.
+    void Игра_окончена(std::function<void()> entered);
     // Brings back a game kept beyond the program's run, in progress as it was.
     void restore(const GameState &state) { m_state = state; }
 
     const GameState &state() const { return m_state; }
     CellView cellView(int index) const { return ::cellView(m_state, index); }
-    StatusCaptions statusCaptions() const;
-
-signals:
-    // The end of a game entered its result in the table: the table is to be shown.
-    void resultEntered();
 
 private:
     void Инициализация();
     void Размещение_лис();
-    void askNameIfQualifies(qint16 очки);
-    void enterResult(const QString &answer, qint16 очки);
+    void askNameIfQualifies(qint16 очки, const std::function<void()> &entered);
+    void enterResult(const QString &answer, qint16 очки, const std::function<void()> &entered);
 
     Platform &m_platform;
     RecordTable &m_table;

@@ -5,9 +5,7 @@ GameSession::GameSession(Platform &platform)
     : m_table(platform, kBestResult)
     , m_panel(m_table)
     , m_game(platform, m_table)
-{
-    QObject::connect(&m_game, &Game::resultEntered, &m_panel, &RecordsPanel::Рекорды_Click);
-}
+{ }
 
 // The panel stays on screen, but cells take presses again at once.
 void GameSession::newGame()

@@ -19,7 +19,11 @@ public:
     void newGame();
     // At Outcome::AllFoxesFound the window shows the fifth fox, then ends the game.
     Outcome press(int index, Game::Button button);
-    void endGame() { m_game.Игра_окончена(); }
+    // A result that enters the table opens the panel.
+    void endGame()
+    {
+        m_game.Игра_окончена([this] { m_panel.Рекорды_Click(); });
+    }
     Outcome tick(qint64 passed) { return m_game.Секундомер_Timer(passed); }
     void showRecords() { m_panel.Рекорды_Click(); }
     void closeRecords() { m_panel.Кнопка_ок_Click(); }

@@ -34,7 +34,7 @@ ClientArea::ClientArea(GameSession &session, QWidget *parent)
 
 void ClientArea::showGame()
 {
-    m_status.showValues(m_session.game().statusCaptions());
+    m_status.showValues(m_session.game().state());
     m_board.showGame();
 }
 

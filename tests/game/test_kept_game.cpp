@@ -49,7 +49,7 @@ void KeptGameTest::testBroughtBack()
     QVERIFY(restored.state() == played.state());
     QVERIFY(restored.stopwatchRunning());
     QVERIFY(restored.panel().isOnScreen() && !restored.panel().takesPresses());
-    QCOMPARE(restored.captions().lblPoint, QStringLiteral("278"));
+    QCOMPARE(restored.state().Очки, qint16(278));
 }
 
 void KeptGameTest::testRefused_data()

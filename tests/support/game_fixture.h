@@ -43,7 +43,6 @@ struct GameFixture
     const RecordsPanel &panel() const { return session.panel(); }
     const GameState &state() const { return game().state(); }
     bool stopwatchRunning() const { return stopwatchRuns(state()); }
-    StatusCaptions captions() const { return game().statusCaptions(); }
     int flagCount() const
     {
         return int(std::count(state().Флаг.begin(), state().Флаг.end(), true));
