@@ -23,8 +23,7 @@ void StatusColumnTest::testValues_data()
     QTest::newRow("a point taken by the clock")
         << QList {0, 0, 5, 299} << QStringList {"", "", "5", "299"};
     QTest::newRow("the first move") << QList {1, 0, 0, 290} << QStringList {"1", "", "", "290"};
-    QTest::newRow("no points left")
-        << QList {30, 4, 90, 0} << QStringList {"30", "4", "90", "0"};
+    QTest::newRow("no points left") << QList {30, 4, 90, 0} << QStringList {"30", "4", "90", "0"};
 }
 
 void StatusColumnTest::testValues()
