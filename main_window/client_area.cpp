@@ -23,10 +23,11 @@ ClientArea::ClientArea(GameSession &session, QWidget *parent)
     setFont(pixelFont(layout::kSurfaceFont));
 
     connect(&m_board, &BoardWidget::cellPressed, this, &ClientArea::cellPressed);
-    // The keys go to the board from the start, and back to it when the panel closes; a closed
+    // The keys go to the board from the start, and back to it once the panel has closed; a closed
     // dialog gives the focus back to where it was.
     m_board.setFocus();
     connect(&session.panel(), &RecordsPanel::changed, this, [this] {
+        m_panel.showPanel();
         if (!m_session.panel().isOnScreen())
             m_board.setFocus();
     });

@@ -15,6 +15,9 @@ class RecordsPanelView : public QWidget
 public:
     RecordsPanelView(QWidget &surface, GameSession &session);
 
+    // Shown or hidden as the session's panel is.
+    void showPanel();
+
 private:
     void build();
     void showText();
