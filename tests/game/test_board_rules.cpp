@@ -26,7 +26,12 @@ private slots:
     void testFoundFoxesStillCount();
     void testTicksOnlyInPlay_data();
     void testTicksOnlyInPlay();
+    void testPressOutcome_data();
+    void testPressOutcome();
 };
+
+Q_DECLARE_METATYPE(PressButton)
+Q_DECLARE_METATYPE(Outcome)
 
 void BoardRulesTest::testCellNumbering_data()
 {
@@ -217,6 +222,42 @@ void BoardRulesTest::testTicksOnlyInPlay()
     QCOMPARE(state.Секунды, qint16(counted));
     QCOMPARE(state.Очки, qint16(kStartingPoints - counted / kSecondsPerPoint));
     QCOMPARE(outcome, counted ? Outcome::Changed : Outcome::Nothing);
+}
+
+void BoardRulesTest::testPressOutcome_data()
+{
+    QTest::addColumn<QList<int>>("before"); // cells opened by left presses first
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<PressButton>("button");
+    QTest::addColumn<Outcome>("outcome");
+    const auto left = PressButton::Left;
+    const auto right = PressButton::Right;
+    QTest::newRow("any first press starts the game")
+        << QList<int>() << 5 << PressButton::Middle << Outcome::Changed;
+    QTest::newRow("a middle press in play")
+        << QList {5} << 6 << PressButton::Middle << Outcome::Nothing;
+    QTest::newRow("a number opened") << QList {5} << 94 << left << Outcome::Changed;
+    QTest::newRow("an opened cell again") << QList {94} << 94 << left << Outcome::Nothing;
+    QTest::newRow("a flag") << QList {5} << 6 << right << Outcome::Changed;
+    QTest::newRow("a right press on a found fox") << QList {0} << 0 << right << Outcome::Nothing;
+    QTest::newRow("the fifth fox") << QList {0, 24, 57, 72} << 89 << left << Outcome::AllFoxesFound;
+    QTest::newRow("a cell opened after the end")
+        << QList {0, 24, 57, 72, 89} << 94 << left << Outcome::Changed;
+}
+
+void BoardRulesTest::testPressOutcome()
+{
+    // A press says whether it changed the game, and whether it found the fifth fox.
+    QFETCH(QList<int>, before);
+    QFETCH(int, cell);
+    QFETCH(PressButton, button);
+    QFETCH(Outcome, outcome);
+    GameState state = stateWith(kSampleBoard);
+    for (int opened : before)
+        Клетка_MouseDown(state, opened, PressButton::Left);
+    const GameState pressed = state;
+    QCOMPARE(Клетка_MouseDown(state, cell, button), outcome);
+    QCOMPARE(state == pressed, outcome == Outcome::Nothing);
 }
 
 QTEST_GUILESS_MAIN(BoardRulesTest)
