@@ -1,6 +1,7 @@
-// A page's small facts: its clock, its colours, its screen, its end, its fonts' family and its
-// saves.
+// A page's small facts: its clock, colours, screen, end, fonts and saves.
+#include "platform/application_font.h"
 #include "platform/light_colours.h"
+#include "platform/page_fonts.h"
 #include "platform/page_resize.h"
 #include "platform/program_end.h"
 #include "platform/sans_serif.h"
@@ -41,7 +42,13 @@ void tellProgramEnded()
     EM_ASM({ window.dispatchEvent(new Event('varn-ended')); });
 }
 
-// The page embeds the Liberation faces alone (platform/web/application_font.cpp).
+// A page brings no fonts of its own: it writes in the faces compiled into the program.
+void chooseApplicationFont()
+{
+    usePageFonts();
+}
+
+// The page embeds the Liberation faces alone (page_fonts.cpp).
 QStringList sansSerifFamilies()
 {
     return {QStringLiteral("Liberation Sans")};
