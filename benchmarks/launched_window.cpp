@@ -1,3 +1,4 @@
+// A program started on a private display and watched until its window is painted.
 #include "launched_window.h"
 
 #include <X11/Xatom.h>

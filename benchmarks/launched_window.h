@@ -1,3 +1,4 @@
+// A program started on a private display and watched from outside.
 #pragma once
 
 #include "private_display.h"

@@ -1,3 +1,4 @@
+// Xvfb on a free display number, and a connection to it.
 #include "private_display.h"
 
 #include <csignal>

@@ -1,3 +1,4 @@
+// Xvfb on a free display number for the benchmarks.
 #pragma once
 
 #include <X11/Xlib.h>

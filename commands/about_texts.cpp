@@ -1,3 +1,4 @@
+// The about window's texts: title, version, the owner's details and the rights notice.
 #include "commands/about_texts.h"
 
 #include "version.h"

@@ -1,3 +1,4 @@
+// The texts the about window shows.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The about window, frmAbout.
 #pragma once
 
 #include <QDialog>

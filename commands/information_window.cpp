@@ -1,3 +1,4 @@
+// A Windows-1251 text file shown line by line in an information box.
 #include "commands/information_window.h"
 
 #include "platform/platform.h"

@@ -1,3 +1,4 @@
+// A Windows-1251 text file shown in an information box.
 #pragma once
 
 class Platform;

@@ -1,3 +1,4 @@
+// The menu item "Правила игры": Varn.hlp shown, or a stop message.
 #include "commands/rules_command.h"
 
 #include "commands/information_window.h"

@@ -1,3 +1,4 @@
+// The menu item "Правила игры".
 #pragma once
 
 class Platform;

@@ -1,3 +1,4 @@
+// The numbers of the game's rules: the foxes, the points and what costs them.
 #pragma once
 
 // The numbers of the game's rules.

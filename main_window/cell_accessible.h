@@ -1,3 +1,4 @@
+// One cell of the board for a screen reader.
 #pragma once
 
 #include <QAccessible>

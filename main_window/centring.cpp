@@ -1,3 +1,4 @@
+// A window placed in the middle of its screen.
 #include "main_window/centring.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// A window placed in the middle of its screen.
 #pragma once
 
 class QWidget;

@@ -1,3 +1,4 @@
+// Every place, size, colour and font of the main window.
 #pragma once
 
 #include "game/cell.h"

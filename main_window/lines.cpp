@@ -1,3 +1,4 @@
+// One-pixel lines painted in their colours.
 #include "main_window/lines.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// One-pixel lines painted in their colours.
 #pragma once
 
 #include "main_window/layout.h"

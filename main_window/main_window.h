@@ -1,3 +1,4 @@
+// The main window, Главное_окно.
 #pragma once
 
 #include "game/game_session.h"
@@ -32,6 +33,8 @@ protected:
 
 private:
     void buildMenus();
+    void showOutcome(Outcome outcome);
+    void showGame();
     qint64 secondsPassed() const;
     void restore(const KeptGame &kept);
     QString keptText() const;

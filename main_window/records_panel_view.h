@@ -1,3 +1,4 @@
+// The panel of best results over the board, as widgets.
 #pragma once
 
 #include <QPushButton>
@@ -13,6 +14,9 @@ class RecordsPanelView : public QWidget
 
 public:
     RecordsPanelView(QWidget &surface, GameSession &session);
+
+    // Shown or hidden as the session's panel is.
+    void showPanel();
 
 private:
     void build();

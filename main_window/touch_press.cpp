@@ -1,3 +1,4 @@
+// A finger on the board turned into a left or a right press.
 #include "main_window/touch_press.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// A finger on the board, told apart as the mouse's two buttons are.
 #pragma once
 
 #include <QObject>

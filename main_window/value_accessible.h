@@ -1,3 +1,4 @@
+// A value of the status column as read-only text for a screen reader.
 #pragma once
 
 #include <QAccessibleWidget>

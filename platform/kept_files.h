@@ -1,3 +1,4 @@
+// Keeping the program's files beyond the run, as this platform does it.
 #pragma once
 
 #include <QString>

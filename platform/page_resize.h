@@ -1,3 +1,4 @@
+// The window followed as its page changes size.
 #pragma once
 
 #include <functional>

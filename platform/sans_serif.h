@@ -1,3 +1,4 @@
+// The sans serif families the windows' texts are asked in, on this platform.
 #pragma once
 
 #include <QStringList>

@@ -1,3 +1,4 @@
+// The window's first drawing told to what started the program.
 #pragma once
 
 class QWidget;

@@ -1,3 +1,4 @@
+// The cipher of Varn.dat, one routine both ways.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// The table of best results as a value, with its pure rules.
 #pragma once
 
 #include "records/record_line.h"

@@ -1,3 +1,4 @@
+// Where the table's file lives, held under the lock that every copy of the game takes.
 #pragma once
 
 #include <QByteArray>

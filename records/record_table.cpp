@@ -1,3 +1,4 @@
+// The procedures that read, change and save the table, and tell the player what failed.
 #include "records/record_table.h"
 
 #include "platform/platform.h"

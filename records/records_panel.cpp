@@ -1,3 +1,4 @@
+// The panel of best results: its buttons and whether cells take presses.
 #include "records/records_panel.h"
 
 #include "records/record_table.h"

@@ -1,3 +1,4 @@
+// The panel of best results: its buttons, whether it is on screen, whether cells take presses.
 #pragma once
 
 #include <QObject>

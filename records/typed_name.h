@@ -1,3 +1,4 @@
+// A typed name as the table and the file hold it.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The Windows-1251 code page, both ways, with a table of its own.
 #include "records/windows1251.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The pictures compiled in from their XPM sources.
 #include "resources/pictures.h"
 
 #include "resources/flag.xpm"

@@ -1,3 +1,4 @@
+// The game's pictures: fox, flag, icon and logo.
 #pragma once
 
 #include <QPixmap>

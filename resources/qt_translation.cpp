@@ -1,3 +1,4 @@
+// Qt's own Russian translation, installed from the program's resources.
 #include "resources/qt_translation.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// Every window goes to the page whole, and is repainted whole when its pixel ratio changes.
 #include "platform/whole_pictures.h"
 
 #include <QApplication>

@@ -1,4 +1,6 @@
+// The about window: its texts, their fit and their places.
 #include "commands/about_window.h"
+#include "platform/application_font.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -10,6 +12,8 @@ class AboutWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The window is built in the application font, as the program chooses it.
+    void initTestCase() { chooseApplicationFont(); }
     void testTextsAfterLoad();
     void testSameTextsEachTime();
     void testTextsFitTheirLabels();

@@ -1,3 +1,4 @@
+// The pictures compiled in, and the desktop icons drawn from them.
 #include "resources/pictures.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// The executable's version block: its strings and numbers.
 #include <QFile>
 #include <QTest>
 #include <QtEndian>

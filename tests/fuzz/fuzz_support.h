@@ -1,3 +1,4 @@
+// What the fuzzers share: a failed property, a folder, an input file.
 #pragma once
 
 #include <QDir>

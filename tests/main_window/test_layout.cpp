@@ -1,3 +1,4 @@
+// The window's layout: which cell a pixel falls on, and every place.
 #include "main_window/layout.h"
 
 #include <QTest>

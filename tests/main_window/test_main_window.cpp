@@ -1,6 +1,8 @@
+// The main window as a player meets it: pictures, input, boxes and screen reader.
 #include "main_window/accessible_factory.h"
 #include "main_window/layout.h"
 #include "main_window/main_window.h"
+#include "platform/application_font.h"
 #include "support/board_picture.h"
 #include "support/fake_platform.h"
 #include "support/modal.h"
@@ -43,7 +45,12 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installAccessibleFactory(); }
+    // As the program starts.
+    void initTestCase()
+    {
+        installAccessibleFactory();
+        chooseApplicationFont();
+    }
     void init();
     void cleanup();
 

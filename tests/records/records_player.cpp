@@ -7,8 +7,7 @@
 // the program's folder; the player's data folder is the one the game itself would use.
 
 #include "game/rules.h"
-#include "platform/platform.h"
-#include "records/record_file.h"
+#include "platform/qt_platform.h"
 #include "records/record_table.h"
 #include "records/records_panel.h"
 
@@ -25,7 +24,9 @@ void say(const QString &line)
     std::fflush(stdout);
 }
 
-class LinePlatform : public Platform
+// The program's own platform but for its boxes, folder, generator and clock: the data folder and
+// the save's attempts are the game's.
+class LinePlatform : public QtPlatform
 {
 public:
     explicit LinePlatform(const QString &programFolder)
@@ -48,7 +49,6 @@ public:
         answered(QString::fromStdString(answer));
     }
     QString programDirectory() const override { return folder; }
-    QString playerDataDirectory() const override { return playerDataFolder(); }
     float nextRandom() override { return 0; }
     qint64 clockMilliseconds() const override { return 0; }
     // Files on a disk are kept already.

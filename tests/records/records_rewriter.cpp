@@ -2,6 +2,7 @@
 // is killed. It says "saving" once the first save has completed.
 
 #include "alternating_tables.h"
+#include "platform/save_attempts.h"
 
 #include <QElapsedTimer>
 #include <cstdio>
@@ -18,7 +19,7 @@ int main(int argc, char *argv[])
     QElapsedTimer lifetime;
     lifetime.start();
     for (qint64 saves = 0; lifetime.elapsed() < kLifetimeMs; ++saves) {
-        if (saveRecordFile(path, tables[saves % 2]))
+        if (saveRecordFile(path, tables[saves % 2], systemSaveAttempts()))
             return 1;
         if (saves == 0) {
             std::fputs("saving\n", stdout);

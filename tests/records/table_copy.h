@@ -1,3 +1,4 @@
+// A copy of the table in a process of its own, driven line by line.
 #pragma once
 
 #include <QProcess>

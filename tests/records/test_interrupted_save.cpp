@@ -1,3 +1,4 @@
+// A save killed at any moment leaves a whole file.
 #include "alternating_tables.h"
 #include "game/rules.h"
 #include "records/record_table.h"

@@ -1,5 +1,6 @@
+// The name typed into the real input dialog.
 #include "game/game_session.h"
-#include "main_window/qt_platform.h"
+#include "platform/qt_platform.h"
 #include "support/board_picture.h"
 #include "support/fake_platform.h"
 #include "support/modal.h"
@@ -89,8 +90,10 @@ void NameDialogTest::testNameTypedInDialog()
 
     SeenDialog seen;
     answerDialogWhenShown(seen, typed, Qt::Key(endKey));
-    for (int fox : foxesIn(kSampleBoard))
-        session.press(fox, Game::Button::Left);
+    for (int fox : foxesIn(kSampleBoard)) {
+        if (session.press(fox, Game::Button::Left) == Outcome::AllFoxesFound)
+            session.endGame();
+    }
 
     QVERIFY(QTest::qWaitFor([&session] { return session.panel().isOnScreen(); }));
     QVERIFY(seen.found);

@@ -1,3 +1,4 @@
+// A result entered into the table, and the panel's text.
 #include "game/rules.h"
 #include "records/record_table.h"
 #include "support/fake_platform.h"

@@ -1,3 +1,4 @@
+// Where the table is kept and which files the game may touch.
 #include "game/rules.h"
 #include "records/record_table.h"
 #include "support/fake_platform.h"

@@ -1,3 +1,4 @@
+// The table in the player's data folder when the program's cannot be written.
 #include "game/rules.h"
 #include "records/record_file.h"
 #include "support/read_only_folder.h"

@@ -1,3 +1,4 @@
+// A fake Platform that records what it was asked and answers at once.
 #pragma once
 
 #include "platform/platform.h"
@@ -74,6 +75,8 @@ public:
         return std::nullopt;
     }
 
+    SaveAttempts saveAttempts() const override { return attempts; }
+
     // Queues draws that land exactly on the given cells.
     void placeFoxesAt(const QList<int> &cells)
     {
@@ -97,6 +100,9 @@ public:
     std::function<void()> whileKeeping;
     std::function<void(const QString &)> keepingFailedLater;
     bool boxesWait = false;
+    // A failed replacement fails the save at once, as on Linux, unless a test gives other
+    // attempts.
+    SaveAttempts attempts {1, 0};
 
 private:
     void open(std::function<void()> closing)

@@ -1,3 +1,4 @@
+// A game session on a fake platform in a fresh folder, for tests of play.
 #pragma once
 
 #include "game/game_session.h"
@@ -9,12 +10,7 @@
 // A game session wired to a fake platform whose program directory is a fresh temporary folder.
 struct GameFixture
 {
-    GameFixture()
-    {
-        platform.directory = folder.path();
-        QObject::connect(&session.game(), &Game::stopwatchSwitched,
-                         [this](bool running) { stopwatchRunning = running; });
-    }
+    GameFixture() { platform.directory = folder.path(); }
 
     // Starts a game with the foxes where the picture puts them.
     void startWith(const QStringList &picture)
@@ -23,9 +19,16 @@ struct GameFixture
         session.load();
     }
 
+    // A press as the window takes it: the fifth fox ends the game.
+    void pressCell(int index, Game::Button button = Game::Button::Left)
+    {
+        if (session.press(index, button) == Outcome::AllFoxesFound)
+            session.endGame();
+    }
+
     void press(int row, int column, Game::Button button = Game::Button::Left)
     {
-        session.press(cellNumber(row, column), button);
+        pressCell(cellNumber(row, column), button);
     }
 
     // Ticks that each find one second more passed, as the window's ticks do once a second.
@@ -39,7 +42,7 @@ struct GameFixture
     const RecordTable &table() const { return session.table(); }
     const RecordsPanel &panel() const { return session.panel(); }
     const GameState &state() const { return game().state(); }
-    StatusCaptions captions() const { return game().statusCaptions(); }
+    bool stopwatchRunning() const { return stopwatchRuns(state()); }
     int flagCount() const
     {
         return int(std::count(state().Флаг.begin(), state().Флаг.end(), true));
@@ -48,5 +51,4 @@ struct GameFixture
     QTemporaryDir folder;
     FakePlatform platform;
     GameSession session {platform};
-    bool stopwatchRunning = false;
 };

@@ -1,3 +1,4 @@
+// Waits for a modal window to come up.
 #pragma once
 
 #include <QApplication>

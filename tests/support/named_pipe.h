@@ -1,3 +1,4 @@
+// A named pipe without a writer, for code that must never open one.
 #pragma once
 
 #include <QFile>

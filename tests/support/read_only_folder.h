@@ -1,3 +1,4 @@
+// Whether this user can write into a read-only folder.
 #pragma once
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// A dialog opened over its window, which takes no input meanwhile.
 #pragma once
 
 class QDialog;

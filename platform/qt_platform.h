@@ -1,13 +1,14 @@
+// Platform as the program has it: real boxes, folders, generator and clock.
 #pragma once
 
 #include "platform/platform.h"
-#include "records/record_file.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <random>
 
-// The real dialogs, directory and generator behind the logic.
+// The real dialogs, folders, generator and clock behind the logic; the boxes open over the
+// window with openModal (modal.h).
 class QtPlatform : public Platform
 {
 public:
@@ -21,10 +22,11 @@ public:
     void askText(const QString &prompt, const QString &title, const QString &defaultAnswer,
                  std::function<void(const QString &)> answered) override;
     QString programDirectory() const override;
-    QString playerDataDirectory() const override { return playerDataFolder(); }
+    QString playerDataDirectory() const override;
     float nextRandom() override;
     qint64 clockMilliseconds() const override;
     std::optional<QString> keepFiles(std::function<void(const QString &)> failedLater) override;
+    SaveAttempts saveAttempts() const override;
 
 private:
     QPointer<QWidget> owner;

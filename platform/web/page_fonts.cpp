@@ -1,4 +1,5 @@
-#include "platform/application_font.h"
+// A page's fonts: the Liberation faces compiled in, made known, and the application font in them.
+#include "platform/page_fonts.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -7,7 +8,7 @@
 // The Liberation faces the windows are drawn in (web/CMakeLists.txt lists them). The texts in the
 // application's font take the sans serif face at 9 points, a Linux desktop's default, for which
 // the about window's notice is laid out.
-void chooseApplicationFont()
+void usePageFonts()
 {
     const QDir fonts(QStringLiteral(":/fonts/liberation"));
     for (const QString &name : fonts.entryList(QDir::Files))

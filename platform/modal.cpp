@@ -1,4 +1,5 @@
-#include "main_window/modal.h"
+// A dialog opened over its window, deleted once closed.
+#include "platform/modal.h"
 
 #include <QApplication>
 #include <QDialog>

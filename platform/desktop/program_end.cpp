@@ -1,3 +1,0 @@
-#include "platform/program_end.h"
-
-void tellProgramEnded() { }

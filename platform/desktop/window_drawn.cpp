@@ -1,3 +1,0 @@
-#include "platform/window_drawn.h"
-
-void tellWhenWindowDrawn(QWidget &) { }

@@ -1,7 +1,0 @@
-#include "platform/save_attempts.h"
-
-// About a second in all.
-SaveAttempts saveAttempts()
-{
-    return {25, 40};
-}
