@@ -175,9 +175,9 @@ void BoardWidget::paintPictures(QPainter &painter, const QPixmap &picture, const
 // Over whatever the cell shows and its grid lines: a frame inside the cell, lined within.
 void BoardWidget::paintFrame(QPainter &painter, int index) const
 {
-    const int width = layout::kCursorLineWidth;
+    constexpr int width = layout::kCursorLineWidth;
     const auto inside
-        = [width](QRect outside) { return outside.adjusted(width, width, -width, -width); };
+        = [](QRect outside) { return outside.adjusted(width, width, -width, -width); };
     const auto paintRing = [&painter, &inside](QRect outside, const QColor &colour) {
         QPainterPath ring;
         ring.addRect(outside);

@@ -17,11 +17,25 @@ function readStoredFiles(done) {
         // Qt takes the program's folder from the program's own file, which must therefore exist.
         if (!FS.analyzePath('/varn/Varn').exists)
             FS.writeFile('/varn/Varn', '');
-        FS.writeFile('/varn/Varn.hlp', FS.readFile('/program/Varn.hlp'));
+        if (runtimeInitialized)
+            putRulesBesideProgram();
         if (done)
             done();
     });
 }
+
+// The rules are compiled in under /program, which Emscripten fills as the runtime starts: after
+// the folder is first read with Emscripten 3.1.69, before it with 3.1.6.
+function putRulesBesideProgram() {
+    FS.writeFile('/varn/Varn.hlp', FS.readFile('/program/Varn.hlp'));
+}
+
+const runtimeStartedBefore = Module['onRuntimeInitialized'];
+Module['onRuntimeInitialized'] = function () {
+    putRulesBesideProgram();
+    if (runtimeStartedBefore)
+        runtimeStartedBefore();
+};
 
 // The first store is the start's; a later one follows a result or a clearing, and from then on
 // the browser is asked not to evict the page's storage, which it may do to a site that has not.
