@@ -1,4 +1,3 @@
-// A program started on a private display and watched until its window is painted.
 #include "launched_window.h"
 
 #include <X11/Xatom.h>

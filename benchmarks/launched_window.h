@@ -1,4 +1,3 @@
-// A program started on a private display and watched from outside.
 #pragma once
 
 #include "private_display.h"

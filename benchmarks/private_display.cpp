@@ -1,4 +1,3 @@
-// Xvfb on a free display number, and a connection to it.
 #include "private_display.h"
 
 #include <csignal>

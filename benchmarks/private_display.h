@@ -1,4 +1,3 @@
-// Xvfb on a free display number for the benchmarks.
 #pragma once
 
 #include <X11/Xlib.h>

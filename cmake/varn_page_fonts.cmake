@@ -1,5 +1,5 @@
 # varn_page_fonts(<target>): compiles into target the faces the page draws its windows in, from
-# Debian's fonts-liberation, under :/fonts/liberation, where platform/web/page_fonts.cpp
+# Debian's fonts-liberation, under :/fonts/liberation, where platform/web/application_font.cpp
 # makes them known.
 #
 # The serif face draws one text alone, the about window's title, the program's name: it is cut

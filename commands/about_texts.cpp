@@ -1,4 +1,3 @@
-// The about window's texts: title, version, the owner's details and the rights notice.
 #include "commands/about_texts.h"
 
 #include "version.h"

@@ -1,4 +1,3 @@
-// The texts the about window shows.
 #pragma once
 
 #include <QString>

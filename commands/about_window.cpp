@@ -1,4 +1,3 @@
-// The about window: its labels and logo, its places, and how it closes.
 #include "commands/about_window.h"
 
 #include "commands/about_texts.h"

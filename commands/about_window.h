@@ -1,4 +1,3 @@
-// The about window, frmAbout.
 #pragma once
 
 #include <QDialog>

@@ -1,4 +1,3 @@
-// A Windows-1251 text file shown line by line in an information box.
 #include "commands/information_window.h"
 
 #include "platform/platform.h"

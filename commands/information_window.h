@@ -1,4 +1,3 @@
-// A Windows-1251 text file shown in an information box.
 #pragma once
 
 class Platform;

@@ -1,4 +1,3 @@
-// The menu item "Правила игры": Varn.hlp shown, or a stop message.
 #include "commands/rules_command.h"
 
 #include "commands/information_window.h"

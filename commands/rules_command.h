@@ -1,4 +1,3 @@
-// The menu item "Правила игры".
 #pragma once
 
 class Platform;

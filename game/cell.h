@@ -1,4 +1,3 @@
-// The board's cells: their numbers, their rows and columns, and which of them share a line.
 #pragma once
 
 // Cells are numbered 0 to 99 row by row: row 0 at the top, column 0 at the left.

@@ -1,11 +1,12 @@
-// The game, the table and the panel wired together as one run of the game.
 #include "game/game_session.h"
 
 GameSession::GameSession(Platform &platform)
     : m_table(platform, kBestResult)
     , m_panel(m_table)
     , m_game(platform, m_table)
-{ }
+{
+    QObject::connect(&m_game, &Game::resultEntered, &m_panel, &RecordsPanel::Рекорды_Click);
+}
 
 // The panel stays on screen, but cells take presses again at once.
 void GameSession::newGame()
@@ -15,9 +16,10 @@ void GameSession::newGame()
 }
 
 // While the panel is shown a press does nothing at all, not even start the stopwatch.
-Outcome GameSession::press(int index, Game::Button button)
+void GameSession::press(int index, Game::Button button)
 {
-    return m_panel.takesPresses() ? m_game.Клетка_MouseDown(index, button) : Outcome::Nothing;
+    if (m_panel.takesPresses())
+        m_game.Клетка_MouseDown(index, button);
 }
 
 KeptGame GameSession::kept() const

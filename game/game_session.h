@@ -1,4 +1,3 @@
-// One run of the game as the window plays it: the game, the table of best results and their panel.
 #pragma once
 
 #include "game/game.h"
@@ -17,14 +16,8 @@ public:
 
     void load() { m_game.Загрузка(); }
     void newGame();
-    // At Outcome::AllFoxesFound the window shows the fifth fox, then ends the game.
-    Outcome press(int index, Game::Button button);
-    // A result that enters the table opens the panel.
-    void endGame()
-    {
-        m_game.Игра_окончена([this] { m_panel.Рекорды_Click(); });
-    }
-    Outcome tick(qint64 passed) { return m_game.Секундомер_Timer(passed); }
+    void press(int index, Game::Button button);
+    void tick(qint64 passed) { m_game.Секундомер_Timer(passed); }
     void showRecords() { m_panel.Рекорды_Click(); }
     void closeRecords() { m_panel.Кнопка_ок_Click(); }
     void clearRecords() { m_panel.Кнопка_очистить_Click(); }

@@ -8,6 +8,8 @@
 
 namespace {
 
+using Cells = std::array<bool, kCellCount>;
+
 // The names, in the order they are written; the last three are the cells, four to a hex digit.
 const QStringList kNames {"points", "seconds", "moves", "found", "pressed", "firstPress",
                           "cursor", "framed",  "panel", "foxes", "opened",  "flags"};

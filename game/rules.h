@@ -1,4 +1,3 @@
-// The numbers of the game's rules: the foxes, the points and what costs them.
 #pragma once
 
 // The numbers of the game's rules.

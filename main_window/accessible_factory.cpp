@@ -1,4 +1,3 @@
-// The factory that gives a screen reader the board's pane and the status column's values.
 #include "main_window/accessible_factory.h"
 
 #include "main_window/board_accessible.h"

@@ -1,4 +1,3 @@
-// The accessibility factory, installed once at start.
 #pragma once
 
 // Makes Qt give a screen reader the board as a pane of cells and the status column as the

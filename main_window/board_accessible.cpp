@@ -1,4 +1,3 @@
-// The board as a screen reader sees it: a pane of 10 × 10 cells.
 #include "main_window/board_accessible.h"
 
 #include "main_window/board_widget.h"
@@ -17,25 +16,61 @@ BoardAccessible::~BoardAccessible()
     }
 }
 
+BoardAccessible *BoardAccessible::of(BoardWidget &board)
+{
+    return dynamic_cast<BoardAccessible *>(QAccessible::queryAccessibleInterface(&board));
+}
+
+// A cell's name changes with what it shows: opened, flagged, or flagged with its lines.
+void BoardAccessible::announceChangedCells(BoardWidget &board)
+{
+    BoardAccessible *table = QAccessible::isActive() ? of(board) : nullptr;
+    if (!table)
+        return;
+    bool cursorChanged = false;
+    for (int i = 0; i < kCellCount; ++i) {
+        const CellView shown = board.game().cellView(i);
+        if (shown == table->m_announced[i])
+            continue;
+        table->m_announced[i] = shown;
+        QAccessibleEvent event(&board, QAccessible::NameChanged);
+        event.setChild(i);
+        QAccessible::updateAccessibility(&event);
+        cursorChanged = cursorChanged || i == board.cursor();
+    }
+    if (cursorChanged && board.hasFocus()) {
+        table->renew(board.cursor());
+        announceCursor(board);
+    }
+}
+
+void BoardAccessible::announceCursor(BoardWidget &board)
+{
+    if (!QAccessible::isActive() || !board.hasFocus())
+        return;
+    QAccessibleEvent event(&board, QAccessible::Focus);
+    event.setChild(board.cursor());
+    QAccessible::updateAccessibility(&event);
+}
+
+// Orca takes a table cell's new name for noise, and speaks the focus only when it moves to
+// another object: so a changed cell is made anew before it is given the focus again.
+void BoardAccessible::renew(int index)
+{
+    if (m_cells[index])
+        QAccessible::deleteAccessibleInterface(m_cells[index]);
+    m_cells[index] = 0;
+}
+
 BoardWidget *BoardAccessible::board() const
 {
     return static_cast<BoardWidget *>(widget());
 }
 
-// The board posts each changed cell's name, then the focus on its cursor's cell when that one
-// changed. Orca takes a table cell's new name for noise, and speaks the focus only when it moves
-// to another object: so the focused cell, asked for once it shows something new, is made anew.
 QAccessibleInterface *BoardAccessible::child(int index) const
 {
     if (index < 0 || index >= kCellCount)
         return nullptr;
-    const CellView shown = board()->shown(index);
-    const bool focused = board()->hasFocus() && board()->cursor() == index;
-    if (m_cells[index] && focused && shown != m_asked[index]) {
-        QAccessible::deleteAccessibleInterface(m_cells[index]);
-        m_cells[index] = 0;
-    }
-    m_asked[index] = shown;
     if (!m_cells[index])
         m_cells[index]
             = QAccessible::registerAccessibleInterface(new CellAccessible(board(), index));

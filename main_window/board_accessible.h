@@ -1,4 +1,3 @@
-// The board as a screen reader sees it.
 #pragma once
 
 #include "game/game.h"
@@ -18,6 +17,10 @@ public:
     explicit BoardAccessible(BoardWidget *board);
     ~BoardAccessible() override;
 
+    // Each does nothing unless assistive technology listens.
+    static void announceChangedCells(BoardWidget &board);
+    static void announceCursor(BoardWidget &board);
+
     BoardWidget *board() const;
 
     QAccessibleInterface *child(int index) const override;
@@ -28,8 +31,11 @@ public:
     QString text(QAccessible::Text t) const override;
 
 private:
+    static BoardAccessible *of(BoardWidget &board);
+    void renew(int index);
+
     // The registered cells, 0 until asked for; the cache of Qt's accessibility owns them.
     mutable std::array<QAccessible::Id, kCellCount> m_cells {};
-    // What each cell showed when it was last asked for.
-    mutable std::array<CellView, kCellCount> m_asked {};
+    // What each cell showed when its name was last announced.
+    std::array<CellView, kCellCount> m_announced {};
 };

@@ -1,11 +1,10 @@
-// The board widget: painting, the keyboard's frame, and presses turned into cells.
 #include "main_window/board_widget.h"
 
+#include "main_window/board_accessible.h"
 #include "main_window/layout.h"
 #include "main_window/lines.h"
 #include "resources/pictures.h"
 
-#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -79,8 +78,6 @@ BoardWidget::BoardWidget(const Game &game, QWidget *parent)
     , numberFont(pixelFont(layout::kNumberFont))
     , m_touch(this)
 {
-    for (int i = 0; i < kCellCount; ++i)
-        m_shown[i] = m_game.cellView(i);
     setObjectName(QStringLiteral("board"));
     setGeometry(layout::kBoard);
     // Every pixel is painted: the cells' squares fill the board.
@@ -102,33 +99,10 @@ BoardWidget::BoardWidget(const Game &game, QWidget *parent)
     });
 }
 
-// A cell's name changes with what it shows: opened, flagged, or flagged with its lines.
 void BoardWidget::showGame()
 {
-    bool cursorChanged = false;
-    for (int i = 0; i < kCellCount; ++i) {
-        const CellView view = m_game.cellView(i);
-        if (view == m_shown[i])
-            continue;
-        m_shown[i] = view;
-        update();
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        event.setChild(i);
-        QAccessible::updateAccessibility(&event);
-        cursorChanged = cursorChanged || i == m_cursor;
-    }
-    if (cursorChanged)
-        postFocusedCell();
-}
-
-// The cursor's cell is the focused one while the board has the focus.
-void BoardWidget::postFocusedCell()
-{
-    if (!hasFocus())
-        return;
-    QAccessibleEvent event(this, QAccessible::Focus);
-    event.setChild(m_cursor);
-    QAccessible::updateAccessibility(&event);
+    update();
+    BoardAccessible::announceChangedCells(*this);
 }
 
 // Back to front: numbers, flags, foxes, then the lines over them all.
@@ -238,11 +212,13 @@ void BoardWidget::keyPressEvent(QKeyEvent *event)
         emit cellPressed(m_cursor, button);
 }
 
-// Qt tells of the board's focus after this event, so the cell is told of next.
+// For a screen reader the cursor's cell is the focused one. Qt tells of the board's focus after
+// this event, so the cell is told of next.
 void BoardWidget::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    QMetaObject::invokeMethod(this, &BoardWidget::postFocusedCell, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { BoardAccessible::announceCursor(*this); }, Qt::QueuedConnection);
 }
 
 void BoardWidget::placeCursor(int index, bool shown)
@@ -258,7 +234,7 @@ void BoardWidget::moveCursor(int index)
     update(layout::cursorFrame(m_cursor));
     m_cursor = index;
     update(layout::cursorFrame(m_cursor));
-    postFocusedCell();
+    BoardAccessible::announceCursor(*this);
     emit cursorChanged();
 }
 

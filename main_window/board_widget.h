@@ -1,4 +1,3 @@
-// The board widget, which paints the game's cells and takes their presses.
 #pragma once
 
 #include "game/game.h"
@@ -18,14 +17,12 @@ class BoardWidget : public QWidget
 public:
     explicit BoardWidget(const Game &game, QWidget *parent = nullptr);
 
+    const Game &game() const { return m_game; }
     int cursor() const { return m_cursor; }
     bool cursorShown() const { return m_cursorShown; }
     // The cursor at a cell, shown or not, as a game brought back had it.
     void placeCursor(int index, bool shown);
-    // What a cell showed when the game was last shown.
-    const CellView &shown(int index) const { return m_shown[index]; }
-    // Repaints the board when a cell's view has changed, and posts the name of each such cell;
-    // when the cursor's cell is among them, the focus on it again.
+    // Repaints what the game holds now, and tells assistive technology which cells changed.
     void showGame();
     // A press at a point of the board, which may lie outside every cell; any press hides the
     // cursor.
@@ -52,10 +49,8 @@ private:
     void paintFrame(QPainter &painter, int index) const;
     void moveCursor(int index);
     void showCursor(bool shown);
-    void postFocusedCell();
 
     const Game &m_game;
-    Cells m_shown;
     const QPixmap fox;
     const QPixmap flag;
     const QFont numberFont;

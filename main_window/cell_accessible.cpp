@@ -1,4 +1,3 @@
-// One cell of the board as a screen reader names it.
 #include "main_window/cell_accessible.h"
 
 #include "main_window/board_widget.h"
@@ -24,7 +23,7 @@ QString CellAccessible::text(QAccessible::Text t) const
 {
     if (t != QAccessible::Name)
         return {};
-    const CellView view = m_board->shown(m_index);
+    const CellView view = m_board->game().cellView(m_index);
     const QString shows = view.fox ? QStringLiteral("лиса")
         : view.number >= 0         ? QString::number(view.number)
         : view.flag                ? QStringLiteral("флажок")

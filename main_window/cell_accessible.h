@@ -1,4 +1,3 @@
-// One cell of the board for a screen reader.
 #pragma once
 
 #include <QAccessible>

@@ -1,4 +1,3 @@
-// A window placed in the middle of its screen.
 #include "main_window/centring.h"
 
 #include <QEvent>

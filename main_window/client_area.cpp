@@ -1,4 +1,3 @@
-// The client area: its painted frame, its controls, and the board's presses handed on.
 #include "main_window/client_area.h"
 
 #include "game/game_session.h"
@@ -22,12 +21,16 @@ ClientArea::ClientArea(GameSession &session, QWidget *parent)
     setAutoFillBackground(true);
     setFont(pixelFont(layout::kSurfaceFont));
 
-    connect(&m_board, &BoardWidget::cellPressed, this, &ClientArea::cellPressed);
-    // The keys go to the board from the start, and back to it once the panel has closed; a closed
+    const Game &game = session.game();
+    connect(&m_board, &BoardWidget::cellPressed, this,
+            [&session](int index, Game::Button button) { session.press(index, button); });
+    connect(&game, &Game::changed, this, &ClientArea::showGame);
+    connect(&game, &Game::statusChanged, this,
+            [this] { m_status.showValues(m_session.game().statusCaptions()); });
+    // The keys go to the board from the start, and back to it when the panel closes; a closed
     // dialog gives the focus back to where it was.
     m_board.setFocus();
     connect(&session.panel(), &RecordsPanel::changed, this, [this] {
-        m_panel.showPanel();
         if (!m_session.panel().isOnScreen())
             m_board.setFocus();
     });
@@ -35,7 +38,7 @@ ClientArea::ClientArea(GameSession &session, QWidget *parent)
 
 void ClientArea::showGame()
 {
-    m_status.showValues(m_session.game().state());
+    m_status.showValues(m_session.game().statusCaptions());
     m_board.showGame();
 }
 

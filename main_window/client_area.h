@@ -1,4 +1,3 @@
-// The main window's client area under the menu bar.
 #pragma once
 
 #include "main_window/board_widget.h"
@@ -9,8 +8,8 @@ class GameSession;
 
 // The whole client area under the menu bar: its face, its sunken edge and the board's raised
 // frame, and on it the board, the status column and the panel of best results at their places,
-// back to front. It shows what the session holds and hands the board's presses on; a press that no
-// control takes goes on to the board, which it may miss.
+// back to front. It shows what the session holds and hands the board's presses to it; a press
+// that no control takes goes on to the board, which it may miss.
 class ClientArea : public QWidget
 {
     Q_OBJECT
@@ -20,18 +19,14 @@ public:
 
     const BoardWidget &board() const { return m_board; }
     void placeCursor(int index, bool shown) { m_board.placeCursor(index, shown); }
-    // Shows the game as the session holds it now: the board, with its cells' accessibility news,
-    // and the status column.
-    void showGame();
-
-signals:
-    void cellPressed(int index, Game::Button button);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void showGame();
+
     const GameSession &m_session;
     BoardWidget m_board;
     StatusColumn m_status;

@@ -1,4 +1,3 @@
-// Steps run one to a turn of the event loop.
 #include "main_window/in_turns.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,3 @@
-// Steps run one to a turn of the event loop, so no task grows long.
 #pragma once
 
 #include <functional>

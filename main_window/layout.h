@@ -1,4 +1,3 @@
-// Every place, size, colour and font of the main window.
 #pragma once
 
 #include "game/cell.h"

@@ -1,4 +1,3 @@
-// One-pixel lines painted in their colours.
 #include "main_window/lines.h"
 
 #include <QPainter>

@@ -1,4 +1,3 @@
-// One-pixel lines painted in their colours.
 #pragma once
 
 #include "main_window/layout.h"

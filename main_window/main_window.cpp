@@ -1,10 +1,9 @@
-// The main window: its menus, its stopwatch, and the session's events shown.
 #include "main_window/main_window.h"
 
 #include "commands/about_window.h"
 #include "commands/rules_command.h"
+#include "main_window/modal.h"
 #include "platform/kept_game.h"
-#include "platform/modal.h"
 #include "platform/platform.h"
 
 #include <QLayout>
@@ -28,46 +27,25 @@ MainWindow::MainWindow(Platform &platform, std::chrono::milliseconds tick)
 
     Секундомер.setObjectName(QStringLiteral("Секундомер"));
     Секундомер.setInterval(tick);
-    connect(&Секундомер, &QTimer::timeout, this,
-            [this] { showOutcome(m_session.tick(secondsPassed())); });
-    connect(&m_client, &ClientArea::cellPressed, this, [this](int index, Game::Button button) {
-        showOutcome(m_session.press(index, button));
+    connect(&Секундомер, &QTimer::timeout, this, [this] { m_session.tick(secondsPassed()); });
+    connect(&m_session.game(), &Game::stopwatchSwitched, &Секундомер, [this](bool running) {
+        if (!running) {
+            Секундомер.stop();
+            return;
+        }
+        m_firstPress = m_platform.clockMilliseconds();
+        Секундомер.start();
     });
 
     m_session.load();
-    showGame();
     if (const std::optional<KeptGame> kept = keptGameFromText(keptGame()))
         restore(*kept);
     m_keepGame = keepGame([this] { return keptText(); });
+    const Game &game = m_session.game();
+    connect(&game, &Game::changed, this, m_keepGame);
+    connect(&game, &Game::statusChanged, this, m_keepGame);
     connect(&m_session.panel(), &RecordsPanel::changed, this, m_keepGame);
     connect(&m_client.board(), &BoardWidget::cursorChanged, this, m_keepGame);
-}
-
-// Once per event that changed the game: the window shows it and keeps it; the fifth fox is on
-// screen, and the stopwatch stopped, before the end's first box covers the window.
-void MainWindow::showOutcome(Outcome outcome)
-{
-    if (outcome == Outcome::Nothing)
-        return;
-    showGame();
-    m_keepGame();
-    if (outcome == Outcome::AllFoxesFound)
-        m_session.endGame();
-}
-
-// The stopwatch runs as the state says, from the clock's reading at the game's first press.
-void MainWindow::showGame()
-{
-    m_client.showGame();
-    const bool running = stopwatchRuns(m_session.game().state());
-    if (running == Секундомер.isActive())
-        return;
-    if (running) {
-        m_firstPress = m_platform.clockMilliseconds();
-        Секундомер.start();
-    } else {
-        Секундомер.stop();
-    }
 }
 
 // A timer fires a little early or late: a tick counts the whole seconds nearest to the time passed.
@@ -77,15 +55,14 @@ qint64 MainWindow::secondsPassed() const
 }
 
 // The seconds are counted at once from the kept first press: those that passed while the game was
-// away count as any others, if its stopwatch runs.
+// away count as any others.
 void MainWindow::restore(const KeptGame &kept)
 {
     m_session.restore(kept);
-    showGame();
     m_firstPress = kept.firstPress;
     m_client.placeCursor(kept.cursor, kept.cursorShown);
-    if (m_session.tick(secondsPassed()) != Outcome::Nothing)
-        m_client.showGame();
+    if (Секундомер.isActive())
+        m_session.tick(secondsPassed());
 }
 
 // Nothing of a game that has ended, or of a closed window's, is kept.
@@ -118,11 +95,8 @@ void MainWindow::buildMenus()
 
     QMenu *game = menuBar()->addMenu(QStringLiteral("&Игра"));
     game->setObjectName(QStringLiteral("Игра"));
-    QAction *newGame = game->addAction(QStringLiteral("&Новая игра"), this, [this] {
-        m_session.newGame();
-        showGame();
-        m_keepGame();
-    });
+    QAction *newGame
+        = game->addAction(QStringLiteral("&Новая игра"), this, [this] { m_session.newGame(); });
     newGame->setObjectName(QStringLiteral("Новая_игра"));
     newGame->setShortcut(Qt::Key_F2);
     QAction *records = game->addAction(QStringLiteral("&Лучшие результаты"), this,

@@ -1,4 +1,3 @@
-// The main window, Главное_окно.
 #pragma once
 
 #include "game/game_session.h"
@@ -33,8 +32,6 @@ protected:
 
 private:
     void buildMenus();
-    void showOutcome(Outcome outcome);
-    void showGame();
     qint64 secondsPassed() const;
     void restore(const KeptGame &kept);
     QString keptText() const;

@@ -1,4 +1,3 @@
-// The panel of best results over the board: built when first shown, and its buttons.
 #include "main_window/records_panel_view.h"
 
 #include "game/game_session.h"
@@ -56,20 +55,18 @@ RecordsPanelView::RecordsPanelView(QWidget &surface, GameSession &session)
 {
     setGeometry(layout::kPanel);
     hide();
-    connect(&session.panel(), &RecordsPanel::opened, this,
+    const RecordsPanel &panel = session.panel();
+    connect(&panel, &RecordsPanel::changed, this, [this, &panel] {
+        if (panel.isOnScreen() && !Кнопка_ок)
+            build();
+        setVisible(panel.isOnScreen());
+    });
+    connect(&panel, &RecordsPanel::opened, this,
             [this] { Кнопка_ок->setFocus(Qt::OtherFocusReason); });
     connect(&session.table(), &RecordTable::textChanged, this, [this] {
         if (Таблица_рекордов)
             showText();
     });
-}
-
-void RecordsPanelView::showPanel()
-{
-    const bool onScreen = m_session.panel().isOnScreen();
-    if (onScreen && !Кнопка_ок)
-        build();
-    setVisible(onScreen);
 }
 
 // Made back to front, so the title and the buttons lie over the text box and the backdrop; the tab

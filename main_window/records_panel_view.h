@@ -1,4 +1,3 @@
-// The panel of best results over the board, as widgets.
 #pragma once
 
 #include <QPushButton>
@@ -14,9 +13,6 @@ class RecordsPanelView : public QWidget
 
 public:
     RecordsPanelView(QWidget &surface, GameSession &session);
-
-    // Shown or hidden as the session's panel is.
-    void showPanel();
 
 private:
     void build();

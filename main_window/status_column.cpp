@@ -1,7 +1,6 @@
-// The status column: the four captions and their values.
 #include "main_window/status_column.h"
 
-#include "game/game_state.h"
+#include "game/game.h"
 #include "main_window/layout.h"
 
 #include <algorithm>
@@ -89,15 +88,12 @@ StatusColumn::StatusColumn(QWidget &surface)
     lblPoint = value("lblPoint");
 }
 
-void StatusColumn::showValues(const GameState &state)
+void StatusColumn::showValues(const StatusCaptions &captions)
 {
-    const auto caption = [](int value, int atReset) {
-        return value == atReset ? QString() : QString::number(value);
-    };
-    showValue(lblLead, caption(state.Ходы, 0));
-    showValue(lblFox, caption(state.Найдено_лис, 0));
-    showValue(lblTime, caption(state.Секунды, 0));
-    showValue(lblPoint, caption(state.Очки, kStartingPoints));
+    showValue(lblLead, captions.lblLead);
+    showValue(lblFox, captions.lblFox);
+    showValue(lblTime, captions.lblTime);
+    showValue(lblPoint, captions.lblPoint);
 }
 
 // Setting the name tells assistive technology of the change, when any listens.

@@ -1,10 +1,9 @@
-// The status column to the right of the board.
 #pragma once
 
 #include <QLabel>
 #include <array>
 
-struct GameState;
+struct StatusCaptions;
 
 // The four captions on the right of the board, each with its value label in front of it. The
 // value labels lie in this widget, which is the window's status bar for a screen reader: Orca's
@@ -18,8 +17,7 @@ public:
     // The captions are put on the surface, under this widget.
     explicit StatusColumn(QWidget &surface);
 
-    // A counter is shown from the moment it first changes; until then its label stays empty.
-    void showValues(const GameState &state);
+    void showValues(const StatusCaptions &captions);
 
 private:
     struct Value

@@ -1,4 +1,3 @@
-// A finger on the board turned into a left or a right press.
 #include "main_window/touch_press.h"
 
 #include <QGuiApplication>

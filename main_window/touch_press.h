@@ -1,4 +1,3 @@
-// A finger on the board, told apart as the mouse's two buttons are.
 #pragma once
 
 #include <QObject>

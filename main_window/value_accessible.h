@@ -1,4 +1,3 @@
-// A value of the status column as read-only text for a screen reader.
 #pragma once
 
 #include <QAccessibleWidget>

@@ -1,4 +1,3 @@
-// The application's font, in which the boxes are written, as this platform chooses it.
 #pragma once
 
 // Makes the application's font, in which the boxes, the name box and the buttons are written, one

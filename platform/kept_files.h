@@ -1,4 +1,3 @@
-// Keeping the program's files beyond the run, as this platform does it.
 #pragma once
 
 #include <QString>

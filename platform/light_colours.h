@@ -1,4 +1,3 @@
-// The game kept in its light colours, whatever the system's colour scheme.
 #pragma once
 
 // Keeps the game in its light colours where the platform would follow a dark colour scheme of the

@@ -1,4 +1,3 @@
-// The window followed as its page changes size.
 #pragma once
 
 #include <functional>

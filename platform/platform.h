@@ -1,19 +1,8 @@
-// Platform: everything the logic asks of the world outside it.
 #pragma once
 
 #include <QString>
-#include <cstdint>
 #include <functional>
 #include <optional>
-
-// How many times a file's replacement is tried before the save counts as failed, and the pause
-// before each try again: on Windows another program reading the file for a moment, an indexer or
-// a virus scanner, holds off its replacement; elsewhere a replacement that failed has failed.
-struct SaveAttempts
-{
-    int count;
-    int pauseMs;
-};
 
 // What the logic asks of the world outside it. The program hands it real dialogs, the executable's
 // directory and a clock-seeded generator; tests hand it a fake that records what was asked and
@@ -52,12 +41,4 @@ public:
     // is full, is given to failedLater, with the reason, when it comes.
     virtual std::optional<QString> keepFiles(std::function<void(const QString &reason)> failedLater)
         = 0;
-    virtual SaveAttempts saveAttempts() const = 0;
 };
-
-// nextRandom's value from 32 random bits: the top 24 scaled by 2^-24, so every value is exact and
-// the largest is 1 - 2^-24, never 1 (std::uniform_real_distribution<float> may give 1).
-constexpr float unitFromBits(std::uint32_t bits)
-{
-    return static_cast<float>(bits >> 8) * 0x1p-24f;
-}

@@ -1,4 +1,3 @@
-// The program's end told to what started it.
 #pragma once
 
 // Tells what started the program that it has ended, where that outlives it: a browser page, which

@@ -1,4 +1,3 @@
-// The sans serif families the windows' texts are asked in, on this platform.
 #pragma once
 
 #include <QStringList>

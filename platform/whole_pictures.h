@@ -1,4 +1,3 @@
-// Every window put on a browser page whole.
 #pragma once
 
 // Qt for the web puts on the page only the device pixels it rounds each flushed region to, which

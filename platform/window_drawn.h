@@ -1,4 +1,3 @@
-// The window's first drawing told to what started the program.
 #pragma once
 
 class QWidget;

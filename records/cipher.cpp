@@ -1,4 +1,3 @@
-// The cipher of Varn.dat: the top bit of every byte flipped.
 #include "records/cipher.h"
 
 QByteArray Зашифровать_расшифровать(QByteArrayView text)

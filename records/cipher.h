@@ -1,4 +1,3 @@
-// The cipher of Varn.dat, one routine both ways.
 #pragma once
 
 #include <QByteArray>

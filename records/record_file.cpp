@@ -1,13 +1,13 @@
-// Varn.dat on disk: read whole, and saved whole or not at all.
 #include "records/record_file.h"
 
-#include "platform/platform.h"
+#include "platform/save_attempts.h"
 #include "records/record_rows.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QThread>
 
 namespace {
@@ -26,6 +26,11 @@ QString recordFilePath(const QString &folder)
     return QDir(folder).filePath(QStringLiteral("Varn.dat"));
 }
 
+QString playerDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
 QByteArray readRecordFile(const QString &path)
 {
     // Only a regular file, checked before opening, since opening a pipe waits for a writer, and
@@ -38,8 +43,7 @@ QByteArray readRecordFile(const QString &path)
     return file.read(kRecordFileSize);
 }
 
-std::optional<SaveFailure> saveRecordFile(const QString &path, const QByteArray &bytes,
-                                          SaveAttempts attempts)
+std::optional<SaveFailure> saveRecordFile(const QString &path, const QByteArray &bytes)
 {
     // Only a regular file is replaced: opening a pipe waits for its other end, and saving through a
     // link to a device would put a file in the device's place. Whatever sits there was put there
@@ -52,6 +56,7 @@ std::optional<SaveFailure> saveRecordFile(const QString &path, const QByteArray 
     if (fileHolds(path, bytes))
         return std::nullopt;
     // Tried again where another program reading the file for a moment holds off its replacement.
+    const SaveAttempts attempts = saveAttempts();
     QString reason;
     for (int attempt = 0; attempt < attempts.count; ++attempt) {
         if (attempt > 0)

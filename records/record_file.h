@@ -1,13 +1,14 @@
-// Varn.dat on disk: where it lies, how it is read and how it is saved.
 #pragma once
-
-#include "platform/platform.h"
 
 #include <QByteArray>
 #include <QString>
 #include <optional>
 
 QString recordFilePath(const QString &folder);
+
+// The player's own folder for the game's data, where the table lives when the program's folder
+// cannot be written; empty when the system names none.
+QString playerDataFolder();
 
 // The file's bytes, or none when it is missing, unreadable, not a regular file once links are
 // followed, or of any size but a table's.
@@ -22,10 +23,8 @@ struct SaveFailure
 };
 
 // Written whole or not at all, so a kill or power cut mid-write leaves the previous file; anything
-// there but a regular file is left alone. A replacement that fails is tried again as attempts
-// says.
-std::optional<SaveFailure> saveRecordFile(const QString &path, const QByteArray &bytes,
-                                          SaveAttempts attempts);
+// there but a regular file is left alone.
+std::optional<SaveFailure> saveRecordFile(const QString &path, const QByteArray &bytes);
 
 // Why no file can be saved at path, found by opening a save there and dropping it; none when one
 // can.

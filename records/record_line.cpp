@@ -1,4 +1,3 @@
-// A row of the table as the file stores it, written and read back.
 #include "records/record_line.h"
 
 #include <algorithm>

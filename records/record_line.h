@@ -1,4 +1,3 @@
-// A row of the table as the file stores it: a name of ten characters, the points in four.
 #pragma once
 
 #include <QString>

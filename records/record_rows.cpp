@@ -1,4 +1,3 @@
-// The table of best results as a value: the file's bytes read and written, a result entered.
 #include "records/record_rows.h"
 
 #include "records/cipher.h"

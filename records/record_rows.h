@@ -1,4 +1,3 @@
-// The table of best results as a value, with its pure rules.
 #pragma once
 
 #include "records/record_line.h"

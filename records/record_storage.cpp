@@ -1,4 +1,3 @@
-// Where the table's file lives and the lock every copy of the game takes over it.
 #include "records/record_storage.h"
 
 #include "platform/platform.h"
@@ -82,7 +81,7 @@ std::optional<QString> RecordStorage::save(const QByteArray &bytes)
         return failures.join(QStringLiteral("\n\n"));
     }
     // A file that already holds these bytes needs no write, even where none could be made.
-    std::optional<SaveFailure> failure = saveRecordFile(path, bytes, m_platform.saveAttempts());
+    std::optional<SaveFailure> failure = saveRecordFile(path, bytes);
     if (!failure) {
         // Let go before the folder is kept, so that no lock outlives this run.
         m_lock->unlock();

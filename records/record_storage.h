@@ -1,4 +1,3 @@
-// Where the table's file lives, held under the lock that every copy of the game takes.
 #pragma once
 
 #include <QByteArray>

@@ -1,4 +1,3 @@
-// The procedures that read, change and save the table, and tell the player what failed.
 #include "records/record_table.h"
 
 #include "platform/platform.h"

@@ -1,4 +1,3 @@
-// The ten best results as the game changes them, each change under the file's lock.
 #pragma once
 
 #include "records/record_rows.h"

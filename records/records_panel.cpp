@@ -1,4 +1,3 @@
-// The panel of best results: its buttons and whether cells take presses.
 #include "records/records_panel.h"
 
 #include "records/record_table.h"

@@ -1,4 +1,3 @@
-// The panel of best results: its buttons, whether it is on screen, whether cells take presses.
 #pragma once
 
 #include <QObject>

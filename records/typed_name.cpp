@@ -1,4 +1,3 @@
-// A typed name cut to the ten characters the table holds, in its code page.
 #include "records/typed_name.h"
 
 #include "records/record_line.h"

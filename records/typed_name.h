@@ -1,4 +1,3 @@
-// A typed name as the table and the file hold it.
 #pragma once
 
 #include <QString>

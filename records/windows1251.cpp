@@ -1,4 +1,3 @@
-// The Windows-1251 code page, both ways, with a table of its own.
 #include "records/windows1251.h"
 
 #include <algorithm>

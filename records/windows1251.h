@@ -1,4 +1,3 @@
-// The Windows-1251 codec the game's files are read and written with.
 #pragma once
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
-// The windows' fonts sized in pixels, the Windows family where installed, else Liberation's.
 #include "resources/fonts.h"
 
+#include "platform/application_font.h"
 #include "platform/sans_serif.h"
 
 #include <QStringList>
@@ -24,8 +24,14 @@ QStringList families(FontStyle::Family family)
 
 } // namespace
 
+void chooseApplicationFontOnce()
+{
+    [[maybe_unused]] static const bool fontChosen = (chooseApplicationFont(), true);
+}
+
 QFont pixelFont(const FontStyle &style)
 {
+    chooseApplicationFontOnce();
     QFont font;
     font.setFamilies(families(style.family));
     if (style.family == FontStyle::Family::CourierNew)

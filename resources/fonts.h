@@ -1,4 +1,3 @@
-// The windows' fonts, sized in pixels.
 #pragma once
 
 #include <QFont>
@@ -17,3 +16,8 @@ struct FontStyle
 
 // The Windows font where it is installed, else the Liberation font with the same metrics.
 QFont pixelFont(const FontStyle &style);
+
+// Chooses the platform's application font once (platform/application_font.h): before the first
+// window is built, every window is built in it, the menu bar included; else before the first
+// font is asked for.
+void chooseApplicationFontOnce();

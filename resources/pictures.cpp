@@ -1,4 +1,3 @@
-// The pictures compiled in from their XPM sources.
 #include "resources/pictures.h"
 
 #include "resources/flag.xpm"

@@ -1,4 +1,3 @@
-// The game's pictures: fox, flag, icon and logo.
 #pragma once
 
 #include <QPixmap>

@@ -1,4 +1,3 @@
-// Qt's own Russian translation, installed from the program's resources.
 #include "resources/qt_translation.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,3 @@
-// Qt's own words in Russian, from the translation compiled in.
 #pragma once
 
 // Qt's own words (a text box's context menu, the dialogs' standard buttons) in Russian, from the

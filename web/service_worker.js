@@ -2,8 +2,9 @@
 // and plays with no network. A new release's worker fills its own cache, waits until the page
 // asks it to take over (offline.js), and then removes the caches of the releases before it.
 const release = 'varn-@PROJECT_VERSION@';
-// The page's files as web/CMakeLists.txt lists them, and the page's own address.
-const files = ['./', @VARN_KEPT_FILES@];
+const files = ['./', 'index.html', 'first_screen.png', 'first_screen_2x.png', 'screen_fit.js',
+               'offline.js', 'qtloader.js', 'Varn.js', 'Varn.wasm', 'manifest.webmanifest',
+               'varn_32.png', 'varn_192.png', 'varn_512.png'];
 
 self.addEventListener('install', (event) => {
   // Past the browser's own cache, which may still hold the previous release's files.

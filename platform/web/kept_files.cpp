@@ -1,4 +1,3 @@
-// A page keeps the program's folder in the browser's IndexedDB, where each change goes back.
 #include "platform/kept_files.h"
 
 #include <emscripten.h>

@@ -1,4 +1,3 @@
-// Every window goes to the page whole, and is repainted whole when its pixel ratio changes.
 #include "platform/whole_pictures.h"
 
 #include <QApplication>

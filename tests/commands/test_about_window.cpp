@@ -1,6 +1,4 @@
-// The about window: its texts, their fit and their places.
 #include "commands/about_window.h"
-#include "platform/application_font.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -12,8 +10,6 @@ class AboutWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    // The window is built in the application font, as the program chooses it.
-    void initTestCase() { chooseApplicationFont(); }
     void testTextsAfterLoad();
     void testSameTextsEachTime();
     void testTextsFitTheirLabels();

@@ -1,4 +1,3 @@
-// The shipped Varn.hlp: it shows, its line ends, and it is copied beside the program.
 #include "commands/rules_command.h"
 #include "support/fake_platform.h"
 

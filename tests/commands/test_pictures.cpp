@@ -1,4 +1,3 @@
-// The pictures compiled in, and the desktop icons drawn from them.
 #include "resources/pictures.h"
 
 #include <QDir>

@@ -1,4 +1,3 @@
-// The rules command over every kind of Varn.hlp a player may have.
 #include "commands/information_window.h"
 #include "commands/rules_command.h"
 #include "support/fake_platform.h"

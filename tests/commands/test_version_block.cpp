@@ -1,4 +1,3 @@
-// The executable's version block: its strings and numbers.
 #include <QFile>
 #include <QTest>
 #include <QtEndian>

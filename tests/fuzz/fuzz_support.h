@@ -1,4 +1,3 @@
-// What the fuzzers share: a failed property, a folder, an input file.
 #pragma once
 
 #include <QDir>

@@ -1,7 +1,5 @@
-// The board's rules: cell numbers, lines, the foxes' random places and the direction finder.
 #include "game/cell.h"
 #include "game/random_cell.h"
-#include "support/board_picture.h"
 #include "support/game_fixture.h"
 
 #include <QTest>
@@ -24,14 +22,7 @@ private slots:
     void testDirectionFinder_data();
     void testDirectionFinder();
     void testFoundFoxesStillCount();
-    void testTicksOnlyInPlay_data();
-    void testTicksOnlyInPlay();
-    void testPressOutcome_data();
-    void testPressOutcome();
 };
-
-Q_DECLARE_METATYPE(PressButton)
-Q_DECLARE_METATYPE(Outcome)
 
 void BoardRulesTest::testCellNumbering_data()
 {
@@ -183,81 +174,22 @@ void BoardRulesTest::testDirectionFinder()
     QFETCH(QStringList, board);
     QFETCH(int, cell);
     QFETCH(int, number);
-    QCOMPARE(Пеленгатор(stateWith(board).Лисы, cell), number);
+    GameFixture fixture;
+    fixture.startWith(board);
+    QCOMPARE(fixture.game().Пеленгатор(cell), number);
 }
 
 void BoardRulesTest::testFoundFoxesStillCount()
 {
     // A fox already found goes on counting for the cells on its lines.
-    GameState state
-        = stateWith({"F.........", "..........", "..........", "..........", "..........",
-                     "..........", "..........", "..F.F.F...", "..........", "........F."});
-    QCOMPARE(Пеленгатор(state.Лисы, 77), 4);
-    for (int cell : {0, 74, 77})
-        Клетка_MouseDown(state, cell, PressButton::Left);
-    QCOMPARE(state.Найдено_лис, qint16(2));
-    QCOMPARE(cellView(state, 77).number, 4);
-}
-
-void BoardRulesTest::testTicksOnlyInPlay_data()
-{
-    QTest::addColumn<bool>("pressed");
-    QTest::addColumn<bool>("over");
-    QTest::addColumn<int>("counted");
-    QTest::newRow("before the first press") << false << false << 0;
-    QTest::newRow("in play") << true << false << 7;
-    QTest::newRow("after the fifth fox") << true << true << 0;
-}
-
-void BoardRulesTest::testTicksOnlyInPlay()
-{
-    // The stopwatch runs from a game's first press to its end: only then does a tick count.
-    QFETCH(bool, pressed);
-    QFETCH(bool, over);
-    QFETCH(int, counted);
-    GameState state = stateWith(kSampleBoard);
-    state.Первый_ход = !pressed;
-    state.Конец_игры = over;
-    const Outcome outcome = Секундомер_Timer(state, 7);
-    QCOMPARE(state.Секунды, qint16(counted));
-    QCOMPARE(state.Очки, qint16(kStartingPoints - counted / kSecondsPerPoint));
-    QCOMPARE(outcome, counted ? Outcome::Changed : Outcome::Nothing);
-}
-
-void BoardRulesTest::testPressOutcome_data()
-{
-    QTest::addColumn<QList<int>>("before"); // cells opened by left presses first
-    QTest::addColumn<int>("cell");
-    QTest::addColumn<PressButton>("button");
-    QTest::addColumn<Outcome>("outcome");
-    const auto left = PressButton::Left;
-    const auto right = PressButton::Right;
-    QTest::newRow("any first press starts the game")
-        << QList<int>() << 5 << PressButton::Middle << Outcome::Changed;
-    QTest::newRow("a middle press in play")
-        << QList {5} << 6 << PressButton::Middle << Outcome::Nothing;
-    QTest::newRow("a number opened") << QList {5} << 94 << left << Outcome::Changed;
-    QTest::newRow("an opened cell again") << QList {94} << 94 << left << Outcome::Nothing;
-    QTest::newRow("a flag") << QList {5} << 6 << right << Outcome::Changed;
-    QTest::newRow("a right press on a found fox") << QList {0} << 0 << right << Outcome::Nothing;
-    QTest::newRow("the fifth fox") << QList {0, 24, 57, 72} << 89 << left << Outcome::AllFoxesFound;
-    QTest::newRow("a cell opened after the end")
-        << QList {0, 24, 57, 72, 89} << 94 << left << Outcome::Changed;
-}
-
-void BoardRulesTest::testPressOutcome()
-{
-    // A press says whether it changed the game, and whether it found the fifth fox.
-    QFETCH(QList<int>, before);
-    QFETCH(int, cell);
-    QFETCH(PressButton, button);
-    QFETCH(Outcome, outcome);
-    GameState state = stateWith(kSampleBoard);
-    for (int opened : before)
-        Клетка_MouseDown(state, opened, PressButton::Left);
-    const GameState pressed = state;
-    QCOMPARE(Клетка_MouseDown(state, cell, button), outcome);
-    QCOMPARE(state == pressed, outcome == Outcome::Nothing);
+    GameFixture fixture;
+    fixture.startWith({"F.........", "..........", "..........", "..........", "..........",
+                       "..........", "..........", "..F.F.F...", "..........", "........F."});
+    QCOMPARE(fixture.game().Пеленгатор(77), 4);
+    fixture.press(0, 0);
+    fixture.press(7, 4);
+    fixture.press(7, 7);
+    QCOMPARE(fixture.game().cellView(77).number, 4);
 }
 
 QTEST_GUILESS_MAIN(BoardRulesTest)

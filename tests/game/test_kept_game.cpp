@@ -47,9 +47,9 @@ void KeptGameTest::testBroughtBack()
     QVERIFY(back->cursorShown);
     restored.session.restore(*back);
     QVERIFY(restored.state() == played.state());
-    QVERIFY(restored.stopwatchRunning());
+    QVERIFY(restored.stopwatchRunning);
     QVERIFY(restored.panel().isOnScreen() && !restored.panel().takesPresses());
-    QCOMPARE(restored.state().Очки, qint16(278));
+    QCOMPARE(restored.captions().lblPoint, QStringLiteral("278"));
 }
 
 void KeptGameTest::testRefused_data()

@@ -1,4 +1,3 @@
-// The window's layout: which cell a pixel falls on, and every place.
 #include "main_window/layout.h"
 
 #include <QTest>

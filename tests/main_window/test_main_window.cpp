@@ -1,8 +1,6 @@
-// The main window as a player meets it: pictures, input, boxes and screen reader.
 #include "main_window/accessible_factory.h"
 #include "main_window/layout.h"
 #include "main_window/main_window.h"
-#include "platform/application_font.h"
 #include "support/board_picture.h"
 #include "support/fake_platform.h"
 #include "support/modal.h"
@@ -45,12 +43,7 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    // As the program starts.
-    void initTestCase()
-    {
-        installAccessibleFactory();
-        chooseApplicationFont();
-    }
+    void initTestCase() { installAccessibleFactory(); }
     void init();
     void cleanup();
 

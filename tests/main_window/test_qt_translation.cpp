@@ -1,4 +1,3 @@
-// Qt's own words in Russian, from the translation compiled in.
 #include "resources/qt_translation.h"
 
 #include <QDialogButtonBox>

@@ -1,4 +1,3 @@
-// Two tables a save alternates between, so a torn file shows.
 #pragma once
 
 #include "support/record_file.h"

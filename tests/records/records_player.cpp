@@ -7,7 +7,8 @@
 // the program's folder; the player's data folder is the one the game itself would use.
 
 #include "game/rules.h"
-#include "platform/qt_platform.h"
+#include "platform/platform.h"
+#include "records/record_file.h"
 #include "records/record_table.h"
 #include "records/records_panel.h"
 
@@ -24,9 +25,7 @@ void say(const QString &line)
     std::fflush(stdout);
 }
 
-// The program's own platform but for its boxes, folder, generator and clock: the data folder and
-// the save's attempts are the game's.
-class LinePlatform : public QtPlatform
+class LinePlatform : public Platform
 {
 public:
     explicit LinePlatform(const QString &programFolder)
@@ -49,6 +48,7 @@ public:
         answered(QString::fromStdString(answer));
     }
     QString programDirectory() const override { return folder; }
+    QString playerDataDirectory() const override { return playerDataFolder(); }
     float nextRandom() override { return 0; }
     qint64 clockMilliseconds() const override { return 0; }
     // Files on a disk are kept already.

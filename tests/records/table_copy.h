@@ -1,4 +1,3 @@
-// A copy of the table in a process of its own, driven line by line.
 #pragma once
 
 #include <QProcess>

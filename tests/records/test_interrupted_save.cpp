@@ -1,4 +1,3 @@
-// A save killed at any moment leaves a whole file.
 #include "alternating_tables.h"
 #include "game/rules.h"
 #include "records/record_table.h"

@@ -1,4 +1,3 @@
-// A result entered into the table, and the panel's text.
 #include "game/rules.h"
 #include "records/record_table.h"
 #include "support/fake_platform.h"

@@ -1,4 +1,3 @@
-// Varn.dat read, checked and written back.
 #include "game/rules.h"
 #include "records/cipher.h"
 #include "records/record_line.h"
@@ -371,11 +370,9 @@ void RecordFileTest::testLinkToTableFile()
 }
 
 // Another program that reads Varn.dat for a moment, as an indexer or a virus scanner does, fails no
-// save: on Windows, where the reader holds off the file's replacement, the save waits for it. The
-// platform gives Windows' attempts on every system, so the save runs the same way everywhere.
+// save: on Windows, where the reader holds off the file's replacement, the save waits for it.
 void RecordFileTest::testTableReadElsewhereForAMoment()
 {
-    platform.attempts = {25, 40};
     writeDataFile(fileOfRows({row("Anna", " 100")}));
     RecordTable table(platform, kBestResult);
     table.Чтение_таблицы_рекордов_из_файла();

@@ -1,4 +1,3 @@
-// Where the table is kept and which files the game may touch.
 #include "game/rules.h"
 #include "records/record_table.h"
 #include "support/fake_platform.h"

@@ -1,4 +1,3 @@
-// Two copies of the game on one table at once.
 #include "game/rules.h"
 #include "platform/save_attempts.h"
 #include "records/record_file.h"
@@ -156,7 +155,7 @@ void TwoCopiesTest::testConcurrentEntries()
                          qPrintable(QStringLiteral("%1 bytes, not a table, in round %2")
                                         .arg(bytes.size())
                                         .arg(round)));
-            } else if (systemSaveAttempts().count == 1) {
+            } else if (saveAttempts().count == 1) {
                 // Where a reader holds off a file's replacement, as on Windows, the replacement
                 // holds off a reader for a moment too.
                 QFAIL(qPrintable(file.errorString()));

@@ -1,4 +1,3 @@
-// The table in the player's data folder when the program's cannot be written.
 #include "game/rules.h"
 #include "records/record_file.h"
 #include "support/read_only_folder.h"

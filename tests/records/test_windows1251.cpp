@@ -1,4 +1,3 @@
-// The Windows-1251 codec against the system's converter, and what the code page cannot hold.
 #include "records/windows1251.h"
 
 #include <QProcess>

@@ -1,7 +1,6 @@
-// Boards written as ten lines of ten characters, for tests to read at a glance.
 #pragma once
 
-#include "game/game_state.h"
+#include "game/cell.h"
 
 #include <QList>
 #include <QString>
@@ -19,15 +18,6 @@ inline QList<int> foxesIn(const QStringList &rows)
         }
     }
     return cells;
-}
-
-// A fresh game's state with the foxes where the picture puts them.
-inline GameState stateWith(const QStringList &rows)
-{
-    GameState state;
-    for (int cell : foxesIn(rows))
-        state.Лисы[cell] = true;
-    return state;
 }
 
 // The board most tests play on. Five foxes: 0, 24, 57, 72 and 89.

@@ -1,4 +1,3 @@
-// A fake Platform that records what it was asked and answers at once.
 #pragma once
 
 #include "platform/platform.h"
@@ -75,8 +74,6 @@ public:
         return std::nullopt;
     }
 
-    SaveAttempts saveAttempts() const override { return attempts; }
-
     // Queues draws that land exactly on the given cells.
     void placeFoxesAt(const QList<int> &cells)
     {
@@ -100,9 +97,6 @@ public:
     std::function<void()> whileKeeping;
     std::function<void(const QString &)> keepingFailedLater;
     bool boxesWait = false;
-    // A failed replacement fails the save at once, as on Linux, unless a test gives other
-    // attempts.
-    SaveAttempts attempts {1, 0};
 
 private:
     void open(std::function<void()> closing)

@@ -1,4 +1,3 @@
-// A game session on a fake platform in a fresh folder, for tests of play.
 #pragma once
 
 #include "game/game_session.h"
@@ -10,7 +9,12 @@
 // A game session wired to a fake platform whose program directory is a fresh temporary folder.
 struct GameFixture
 {
-    GameFixture() { platform.directory = folder.path(); }
+    GameFixture()
+    {
+        platform.directory = folder.path();
+        QObject::connect(&session.game(), &Game::stopwatchSwitched,
+                         [this](bool running) { stopwatchRunning = running; });
+    }
 
     // Starts a game with the foxes where the picture puts them.
     void startWith(const QStringList &picture)
@@ -19,16 +23,9 @@ struct GameFixture
         session.load();
     }
 
-    // A press as the window takes it: the fifth fox ends the game.
-    void pressCell(int index, Game::Button button = Game::Button::Left)
-    {
-        if (session.press(index, button) == Outcome::AllFoxesFound)
-            session.endGame();
-    }
-
     void press(int row, int column, Game::Button button = Game::Button::Left)
     {
-        pressCell(cellNumber(row, column), button);
+        session.press(cellNumber(row, column), button);
     }
 
     // Ticks that each find one second more passed, as the window's ticks do once a second.
@@ -42,7 +39,7 @@ struct GameFixture
     const RecordTable &table() const { return session.table(); }
     const RecordsPanel &panel() const { return session.panel(); }
     const GameState &state() const { return game().state(); }
-    bool stopwatchRunning() const { return stopwatchRuns(state()); }
+    StatusCaptions captions() const { return game().statusCaptions(); }
     int flagCount() const
     {
         return int(std::count(state().Флаг.begin(), state().Флаг.end(), true));
@@ -51,4 +48,5 @@ struct GameFixture
     QTemporaryDir folder;
     FakePlatform platform;
     GameSession session {platform};
+    bool stopwatchRunning = false;
 };

@@ -1,4 +1,3 @@
-// Waits for a modal window to come up.
 #pragma once
 
 #include <QApplication>

@@ -1,4 +1,3 @@
-// A named pipe without a writer, for code that must never open one.
 #pragma once
 
 #include <QFile>

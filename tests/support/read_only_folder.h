@@ -1,4 +1,3 @@
-// Whether this user can write into a read-only folder.
 #pragma once
 
 #include <QFile>

@@ -1,4 +1,3 @@
-// Tables of best results made and stored for tests.
 #pragma once
 
 #include "records/record_file.h"
@@ -19,6 +18,5 @@ inline RecordRows tableOf(const QList<std::pair<QString, qint16>> &rows)
 // Stores a table in Varn.dat of the folder, as the program would have saved it.
 inline bool storeTable(const QString &folder, const RecordRows &rows)
 {
-    // Tried once: nothing else reads the test's folder meanwhile.
-    return !saveRecordFile(recordFilePath(folder), fileBytes(rows), {1, 0});
+    return !saveRecordFile(recordFilePath(folder), fileBytes(rows));
 }

@@ -2,8 +2,8 @@
 // the program first shows it in a page, in the page's own fonts and framed as Qt for the web
 // frames a window, written as a PNG at a given scale.
 #include "main_window/main_window.h"
-#include "platform/page_fonts.h"
-#include "platform/qt_platform.h"
+#include "main_window/qt_platform.h"
+#include "resources/fonts.h"
 #include "resources/pictures.h"
 
 #include <QApplication>
@@ -75,8 +75,8 @@ int main(int argc, char *argv[])
     int qtArguments = 1;
     QApplication app(qtArguments, argv);
     QApplication::setWindowIcon(QIcon(iconPicture()));
-    // The page's fonts and application font.
-    usePageFonts();
+    // The page's fonts and application font, as this tool is built with the page's choice.
+    chooseApplicationFontOnce();
 
     // The program's own window, built as it starts.
     FreshPlatform platform;

@@ -1,5 +1,4 @@
-// A dialog opened over its window, deleted once closed.
-#include "platform/modal.h"
+#include "main_window/modal.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,7 +1,4 @@
-// Windows' fonts and files: the boxes' font, the windows' own sans serif, a save tried again.
 #include "platform/application_font.h"
-#include "platform/sans_serif.h"
-#include "platform/save_attempts.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -38,17 +35,4 @@ void chooseApplicationFont()
             return;
         }
     }
-}
-
-QStringList sansSerifFamilies()
-{
-    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-            QStringLiteral("Liberation Sans")};
-}
-
-// Another program reading the file for a moment holds off its replacement: about a second in
-// all.
-SaveAttempts systemSaveAttempts()
-{
-    return {25, 40};
 }

@@ -1,15 +1,13 @@
-// The real boxes, folders, generator and clock behind Platform.
-#include "platform/qt_platform.h"
+#include "main_window/qt_platform.h"
 
+#include "game/random_cell.h"
+#include "main_window/modal.h"
 #include "platform/kept_files.h"
-#include "platform/modal.h"
-#include "platform/save_attempts.h"
 #include "platform/stopwatch_clock.h"
 
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <chrono>
 
 namespace {
@@ -68,11 +66,6 @@ QString QtPlatform::programDirectory() const
     return QCoreApplication::applicationDirPath();
 }
 
-QString QtPlatform::playerDataDirectory() const
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
-
 qint64 QtPlatform::clockMilliseconds() const
 {
     return stopwatchClock();
@@ -86,9 +79,4 @@ float QtPlatform::nextRandom()
 std::optional<QString> QtPlatform::keepFiles(std::function<void(const QString &)> failedLater)
 {
     return keepProgramFiles(failedLater);
-}
-
-SaveAttempts QtPlatform::saveAttempts() const
-{
-    return systemSaveAttempts();
 }

@@ -1,4 +1,3 @@
-// A dialog opened over its window, which takes no input meanwhile.
 #pragma once
 
 class QDialog;

@@ -1,4 +1,3 @@
-// A game made: the program's first, or a new one, with foxes drawn from the platform.
 #include "game/game.h"
 #include "game/random_cell.h"
 #include "platform/platform.h"
@@ -17,6 +16,7 @@ void Game::Загрузка()
     m_table.forgetLastName();
     Инициализация();
     Размещение_лис();
+    emit changed();
 }
 
 // Neither reseeds the generator nor touches the table.
@@ -24,12 +24,22 @@ void Game::Новая_игра_Click()
 {
     Инициализация();
     Размещение_лис();
+    emit changed();
 }
 
-// Counters, flags, foxes and opened cells back to a fresh game, whose stopwatch has not started.
+// A game kept beyond the program's run, as it was: its stopwatch runs on if it had started.
+void Game::restore(const GameState &state)
+{
+    m_state = state;
+    emit stopwatchSwitched(!m_state.Первый_ход && !m_state.Конец_игры);
+    emit changed();
+}
+
+// Counters, flags, foxes and opened cells back to a fresh game; the stopwatch stops.
 void Game::Инициализация()
 {
     m_state = GameState();
+    emit stopwatchSwitched(false);
 }
 
 // Each cell has the same chance; a draw that hits a fox already placed is dropped.

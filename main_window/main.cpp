@@ -1,15 +1,14 @@
-// The program's start: the application, its translation and fonts, and the main window.
 #include "main_window/accessible_factory.h"
 #include "main_window/centring.h"
 #include "main_window/in_turns.h"
 #include "main_window/main_window.h"
-#include "platform/application_font.h"
+#include "main_window/qt_platform.h"
 #include "platform/light_colours.h"
 #include "platform/page_resize.h"
 #include "platform/program_end.h"
-#include "platform/qt_platform.h"
 #include "platform/whole_pictures.h"
 #include "platform/window_drawn.h"
+#include "resources/fonts.h"
 #include "resources/pictures.h"
 #include "resources/qt_translation.h"
 #include "version.h"
@@ -42,9 +41,9 @@ int main(int argc, char *argv[])
     // The start in turns of the event loop of their own: a browser page shows the window's first
     // screen meanwhile, and its one thread runs no two of them in one task.
     runInTurns({
-        // The application font and Qt's own words come before the window, which is built in that
-        // font, its menu bar included, and may open a box at once.
-        &chooseApplicationFont,
+        // The font and Qt's own words come before the window, which is built in that font and may
+        // open a box at once.
+        [] { chooseApplicationFontOnce(); },
         [] { installQtTranslation(); },
         [&] {
             window.emplace(platform);

@@ -1,5 +1,4 @@
-// A page's fonts: the Liberation faces compiled in, made known, and the application font in them.
-#include "platform/page_fonts.h"
+#include "platform/application_font.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -8,7 +7,7 @@
 // The Liberation faces the windows are drawn in (web/CMakeLists.txt lists them). The texts in the
 // application's font take the sans serif face at 9 points, a Linux desktop's default, for which
 // the about window's notice is laid out.
-void usePageFonts()
+void chooseApplicationFont()
 {
     const QDir fonts(QStringLiteral(":/fonts/liberation"));
     for (const QString &name : fonts.entryList(QDir::Files))

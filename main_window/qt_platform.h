@@ -1,14 +1,13 @@
-// Platform as the program has it: real boxes, folders, generator and clock.
 #pragma once
 
 #include "platform/platform.h"
+#include "records/record_file.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <random>
 
-// The real dialogs, folders, generator and clock behind the logic; the boxes open over the
-// window with openModal (modal.h).
+// The real dialogs, directory and generator behind the logic.
 class QtPlatform : public Platform
 {
 public:
@@ -22,11 +21,10 @@ public:
     void askText(const QString &prompt, const QString &title, const QString &defaultAnswer,
                  std::function<void(const QString &)> answered) override;
     QString programDirectory() const override;
-    QString playerDataDirectory() const override;
+    QString playerDataDirectory() const override { return playerDataFolder(); }
     float nextRandom() override;
     qint64 clockMilliseconds() const override;
     std::optional<QString> keepFiles(std::function<void(const QString &)> failedLater) override;
-    SaveAttempts saveAttempts() const override;
 
 private:
     QPointer<QWidget> owner;
