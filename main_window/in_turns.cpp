@@ -1,3 +1,4 @@
+// The start split into turns of the event loop.
 #include "main_window/in_turns.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// Runs steps one per turn of the event loop.
 #pragma once
 
 #include <functional>

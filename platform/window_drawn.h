@@ -1,3 +1,4 @@
+// Telling whoever started the program that its window has first been drawn.
 #pragma once
 
 class QWidget;
